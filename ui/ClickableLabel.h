@@ -1,0 +1,20 @@
+// A label that reports a click: a press and a release of the left button on the same label.
+#pragma once
+
+#include <QLabel>
+
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

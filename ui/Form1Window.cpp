@@ -1,0 +1,255 @@
+// Building the main window from the design table: controls, fonts, colours, menus and tab order.
+#include "Form1Window.h"
+
+#include "ClickableLabel.h"
+#include "PictureBox.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString CssColour(Rgb c)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
+}
+
+QRect PixelRect(const ControlSpec& spec)
+{
+    return QRect(TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
+                 TwipsToPixels(spec.height));
+}
+
+// A button shows its colour on every style only when a style sheet gives it a border of its own.
+QString ButtonStyle(Rgb colour)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }"
+                          "QPushButton:focus { border: 2px solid #202020; }"
+                          "QPushButton:pressed { border: 2px inset #404040; }"
+                          "QPushButton:disabled { color: #808080; border-color: #909090; }")
+        .arg(CssColour(colour));
+}
+
+QString LabelStyle(Rgb colour, bool border)
+{
+    return QStringLiteral("QLabel { background-color: %1; color: black; %2 }")
+        .arg(CssColour(colour), border ? QStringLiteral("border: 1px solid black; padding-left: 1px;") : QString());
+}
+
+}  // namespace
+
+Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Quadrivello"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("Form1"));
+    area->setAutoFillBackground(true);
+    setCentralWidget(area);
+    setWindowBackColor(DesignBackground);
+
+    createMenus();
+    for (const ControlSpec& spec : Form1Controls())
+        createControl(spec);
+    // The level-1 grid is built into the program, so the box holds it from the window's creation.
+    picture_->loadPicture(QStringLiteral(":/Dati/Schema-01.bmp"));
+    for (int i = 0; i < 9; ++i)
+        refreshClueNames(i);
+    setTabOrderFromTable();
+
+    resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
+}
+
+void Form1Window::createControl(const ControlSpec& spec)
+{
+    QWidget* widget = nullptr;
+    const QString caption = ToQString(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::PictureBox: {
+        picture_ = new PictureBox(client());
+        picture_->setFocusPolicy(Qt::TabFocus);
+        widget = picture_;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new ClickableLabel(caption, client());
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        widget = label;
+        break;
+    }
+    case ControlKind::PushButton:
+        widget = new QPushButton(caption, client());
+        break;
+    case ControlKind::LineEdit:
+        widget = new QLineEdit(caption, client());
+        break;
+    case ControlKind::MultiLineEdit:
+        widget = new QPlainTextEdit(caption, client());
+        break;
+    }
+    widgets_.push_back(widget);
+    specs_.push_back(&spec);
+    widget->setObjectName(spec.index < 0 ? ToQString(spec.name)
+                                         : QStringLiteral("%1_%2").arg(ToQString(spec.name)).arg(spec.index));
+    widget->setGeometry(PixelRect(spec));
+    if (!spec.font.family.empty()) {
+        QFont font(ToQString(spec.font.family));
+        font.setPointSizeF(spec.font.points);
+        widget->setFont(font);
+    }
+    if (spec.background)
+        setBackColor(widget, *spec.background);
+    if (spec.kind != ControlKind::Label && spec.kind != ControlKind::PictureBox)
+        widget->setAccessibleName(caption.isEmpty() ? QStringLiteral("Risposta") : caption);
+    else if (spec.kind == ControlKind::PictureBox)
+        widget->setAccessibleName(QStringLiteral("Schema"));
+    else
+        widget->setAccessibleName(caption);
+    widget->setEnabled(spec.enabled);
+    widget->setVisible(spec.visible);
+}
+
+void Form1Window::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    std::vector<std::pair<std::string_view, QMenu*>> menus;
+    for (const MenuSpec& item : Form1Menus()) {
+        QMenu* parentMenu = nullptr;
+        for (auto& [name, menu] : menus) {
+            if (name == item.parent)
+                parentMenu = menu;
+        }
+        QAction* action = nullptr;
+        if (item.dropDown) {
+            QMenu* menu = bar->addMenu(ToQString(item.caption));
+            menus.emplace_back(item.name, menu);
+            action = menu->menuAction();
+        } else if (parentMenu != nullptr) {
+            action = parentMenu->addAction(ToQString(item.caption));
+        } else {
+            action = bar->addAction(ToQString(item.caption));
+        }
+        action->setObjectName(ToQString(item.name));
+        actions_.push_back(action);
+    }
+}
+
+void Form1Window::setTabOrderFromTable()
+{
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+        if (specs_[i]->kind != ControlKind::Label)
+            order.push_back(i);
+    }
+    std::sort(order.begin(), order.end(),
+              [this](std::size_t a, std::size_t b) { return specs_[a]->tabIndex < specs_[b]->tabIndex; });
+    for (std::size_t k = 1; k < order.size(); ++k)
+        setTabOrder(widgets_[order[k - 1]], widgets_[order[k]]);
+}
+
+QWidget* Form1Window::control(std::string_view name, int index) const
+{
+    if (name == "Form1")
+        return client();
+    for (std::size_t i = 0; i < specs_.size(); ++i) {
+        if (specs_[i]->name == name && specs_[i]->index == index)
+            return widgets_[i];
+    }
+    return nullptr;
+}
+
+const ControlSpec& Form1Window::specOf(const QWidget* widget) const
+{
+    const auto at = std::find(widgets_.begin(), widgets_.end(), widget);
+    return *specs_[static_cast<std::size_t>(at - widgets_.begin())];
+}
+
+QAction* Form1Window::menuAction(std::string_view name) const
+{
+    for (QAction* action : actions_) {
+        if (action->objectName() == ToQString(name))
+            return action;
+    }
+    return nullptr;
+}
+
+void Form1Window::setBackColor(QWidget* widget, Rgb colour)
+{
+    if (widget == client()) {
+        setWindowBackColor(colour);
+        return;
+    }
+    if (qobject_cast<QPushButton*>(widget) != nullptr)
+        widget->setStyleSheet(ButtonStyle(colour));
+    else if (qobject_cast<QLabel*>(widget) != nullptr)
+        widget->setStyleSheet(LabelStyle(colour, specOf(widget).border));
+    else
+        widget->setStyleSheet(QStringLiteral("background-color: %1;").arg(CssColour(colour)));
+}
+
+void Form1Window::setWindowBackColor(Rgb colour)
+{
+    QPalette palette = client()->palette();
+    palette.setColor(QPalette::Window, QColor(colour.r, colour.g, colour.b));
+    client()->setPalette(palette);
+}
+
+Rgb Form1Window::windowBackColor() const
+{
+    const QColor c = client()->palette().color(QPalette::Window);
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+void Form1Window::refreshClueNames(int index)
+{
+    const auto name = [this](std::string_view array, int i) -> QString {
+        const auto* label = controlAs<QLabel>(array, i);
+        return label != nullptr ? label->text().trimmed() : QString();
+    };
+    if (auto* text = controlAs<QLabel>("Label4", index)) {
+        text->setAccessibleName(QStringLiteral("Orizzontale %1: %2").arg(name("Label5", index), name("Label4", index)));
+        controlAs<QLabel>("Label5", index)->setAccessibleName(QStringLiteral("Lettera orizzontale %1").arg(name("Label5", index)));
+    }
+    if (auto* text = controlAs<QLabel>("Label8", index)) {
+        text->setAccessibleName(QStringLiteral("Verticale %1: %2").arg(name("Label7", index), name("Label8", index)));
+        controlAs<QLabel>("Label7", index)->setAccessibleName(QStringLiteral("Lettera verticale %1").arg(name("Label7", index)));
+    }
+}
+
+bool Form1Window::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        emit activated();
+    return QMainWindow::event(event);
+}
+
+void Form1Window::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        QTimer::singleShot(0, this, [this] { emit activated(); });
+    }
+}
+
+void Form1Window::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    event->accept();
+}

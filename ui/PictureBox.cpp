@@ -1,0 +1,79 @@
+// Painting and drawing for the grid box.
+#include "PictureBox.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(BorderWidth);
+    showBlank();
+}
+
+bool PictureBox::loadPicture(const QString& path)
+{
+    QImage loaded;
+    if (!loaded.load(path))
+        return false;
+    setPicture(loaded);
+    return true;
+}
+
+void PictureBox::showBlank()
+{
+    QImage blank(GridWidth, GridHeight, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    setPicture(blank);
+}
+
+void PictureBox::setPicture(const QImage& image)
+{
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    // Both corners are inside the filled area.
+    const QRect area(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    QPainter painter(&image_);
+    painter.fillRect(area, colour);
+    update();
+}
+
+void PictureBox::drawText(int x, int y, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    QPainter painter(&image_);
+    painter.setFont(drawingFont());
+    painter.setPen(palette().color(QPalette::WindowText));
+    // Top-left of the text cell at (x, y): the line's top, not its baseline.
+    painter.drawText(QRect(x, y, image_.width(), image_.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     text);
+    update();
+}
+
+QFont PictureBox::drawingFont() const
+{
+    QFont pixelFont = font();
+    pixelFont.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * 96.0 / 72.0)));
+    return pixelFont;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawImage(contentsRect().topLeft(), image_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    QFrame::mousePressEvent(event);
+    emit mousePressed();
+}
