@@ -1,0 +1,29 @@
+// Checks a generated puzzle against the level's cells, not its generation rules, so a wrong rule shows.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class RecordingView;
+struct LevelData;
+struct PuzzleState;
+
+// A puzzle as the player gets it: the numbers by clue index and the clue text shown for each.
+struct GeneratedPuzzle {
+    const LevelData* level = nullptr;
+    std::vector<int> across, down;
+    std::vector<std::string> acrossClues, downClues;
+};
+
+// The puzzle that generation has just left in the state and in the recording view's labels.
+GeneratedPuzzle CapturePuzzle(const LevelData& level, const PuzzleState& state, RecordingView& view);
+
+// The value of a clue written " a + b", " a - b", " a * b" or " a / b" with positive whole operands;
+// nothing when the text has another shape or the division is not exact.
+std::optional<long long> EvaluateClue(std::string_view clue);
+
+// Every way the puzzle breaks the rules of the grid; empty when it is sound: each number has one digit
+// per cell (so none starts with 0), crossing cells hold one digit, each clue evaluates to its number.
+std::vector<std::string> PuzzleProblems(const GeneratedPuzzle& puzzle);
