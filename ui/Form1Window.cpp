@@ -39,7 +39,7 @@ QString ButtonStyle(Rgb colour)
     return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }"
                           "QPushButton:focus { border: 2px solid #202020; }"
                           "QPushButton:pressed { border: 2px inset #404040; }"
-                          "QPushButton:disabled { color: #808080; border-color: #909090; }")
+                          "QPushButton:disabled { color: rgba(0, 0, 0, 110); border-color: rgba(0, 0, 0, 90); }")
         .arg(CssColour(colour));
 }
 
