@@ -27,10 +27,10 @@ QString CssColour(Rgb c)
     return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
 }
 
-QRect PixelRect(const ControlSpec& spec)
+QRect PixelRect(const ControlSpec& design)
 {
-    return QRect(TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-                 TwipsToPixels(spec.height));
+    return QRect(TwipsToPixels(design.left), TwipsToPixels(design.top), TwipsToPixels(design.width),
+                 TwipsToPixels(design.height));
 }
 
 // A button shows its colour on every style only when a style sheet gives it a border of its own.
@@ -63,8 +63,8 @@ Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
     setWindowBackColor(DesignBackground);
 
     createMenus();
-    for (const ControlSpec& spec : Form1Controls())
-        createControl(spec);
+    for (const ControlSpec& design : Form1Controls())
+        createControl(design);
     // The level-1 grid is built into the program, so the box holds it from the window's creation.
     picture_->loadPicture(QStringLiteral(":/Dati/Schema-01.bmp"));
     for (int i = 0; i < 9; ++i)
@@ -74,11 +74,11 @@ Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
-void Form1Window::createControl(const ControlSpec& spec)
+void Form1Window::createControl(const ControlSpec& design)
 {
     QWidget* widget = nullptr;
-    const QString caption = ToQString(spec.caption);
-    switch (spec.kind) {
+    const QString caption = ToQString(design.caption);
+    switch (design.kind) {
     case ControlKind::PictureBox: {
         picture_ = new PictureBox(client());
         picture_->setFocusPolicy(Qt::TabFocus);
@@ -88,7 +88,7 @@ void Form1Window::createControl(const ControlSpec& spec)
     case ControlKind::Label: {
         auto* label = new ClickableLabel(caption, client());
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         widget = label;
         break;
     }
@@ -103,25 +103,25 @@ void Form1Window::createControl(const ControlSpec& spec)
         break;
     }
     widgets_.push_back(widget);
-    specs_.push_back(&spec);
-    widget->setObjectName(spec.index < 0 ? ToQString(spec.name)
-                                         : QStringLiteral("%1_%2").arg(ToQString(spec.name)).arg(spec.index));
-    widget->setGeometry(PixelRect(spec));
-    if (!spec.font.family.empty()) {
-        QFont font(ToQString(spec.font.family));
-        font.setPointSizeF(spec.font.points);
+    specs_.push_back(&design);
+    widget->setObjectName(design.index < 0 ? ToQString(design.name)
+                                         : QStringLiteral("%1_%2").arg(ToQString(design.name)).arg(design.index));
+    widget->setGeometry(PixelRect(design));
+    if (!design.font.family.empty()) {
+        QFont font(ToQString(design.font.family));
+        font.setPointSizeF(design.font.points);
         widget->setFont(font);
     }
-    if (spec.background)
-        setBackColor(widget, *spec.background);
-    if (spec.kind != ControlKind::Label && spec.kind != ControlKind::PictureBox)
+    if (design.background)
+        setBackColor(widget, *design.background);
+    if (design.kind != ControlKind::Label && design.kind != ControlKind::PictureBox)
         widget->setAccessibleName(caption.isEmpty() ? QStringLiteral("Risposta") : caption);
-    else if (spec.kind == ControlKind::PictureBox)
+    else if (design.kind == ControlKind::PictureBox)
         widget->setAccessibleName(QStringLiteral("Schema"));
     else
         widget->setAccessibleName(caption);
-    widget->setEnabled(spec.enabled);
-    widget->setVisible(spec.visible);
+    widget->setEnabled(design.enabled);
+    widget->setVisible(design.visible);
 }
 
 void Form1Window::createMenus()
