@@ -55,7 +55,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControl(const ControlSpec& spec);
+    void createControl(const ControlSpec& design);
     void createMenus();
     void setTabOrderFromTable();
 
