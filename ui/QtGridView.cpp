@@ -132,5 +132,7 @@ void ShowGameMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quadrivello1"), MessageLines(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // Wide enough for the window manager to show the whole title above a short message.
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 220px; }"));
     box.exec();
 }
