@@ -11,7 +11,6 @@ namespace grid_picture {
 
 namespace {
 
-const QColor BlockedColour(153, 102, 204);
 constexpr double LetterHeight = 11.0;
 constexpr double LetterLeft = 5.0;  // from the cell's left line
 constexpr double LetterTop = 8.0;   // from the cell's top line
@@ -76,7 +75,7 @@ QImage Draw(const LevelData& level)
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
             if (!map.open[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)])
-                painter.fillRect(CellInterior(column, row), BlockedColour);
+                painter.fillRect(CellInterior(column, row), QColor(BlockedColour));
         }
     }
     painter.setPen(QPen(Qt::black, 1));

@@ -1,0 +1,221 @@
+// The printed page: title, name line, grid and clues for the pupil; grids with digits and the
+// solution lists for the teacher. All measures are in millimetres of an A4 page.
+#include "SheetDocument.h"
+
+#include "Levels.h"
+#include "PrintedGrid.h"
+#include "SheetPuzzles.h"
+
+#include <QFont>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+constexpr int Resolution = 600;  // dots per inch of the page's coordinates
+constexpr double PageWidth = 210.0;
+constexpr double PageHeight = 297.0;
+constexpr double Margin = 18.0;
+constexpr double ContentWidth = PageWidth - 2 * Margin;
+constexpr int SolutionsPerPage = 3;
+
+const QColor Ink(0, 0, 0);
+const QColor Quiet(90, 90, 90);
+
+double Mm(double millimetres)
+{
+    return millimetres * Resolution / 25.4;
+}
+
+QRectF MmRect(double left, double top, double width, double height)
+{
+    return QRectF(Mm(left), Mm(top), Mm(width), Mm(height));
+}
+
+QFont TextFont(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString LevelName(const SheetSet& set)
+{
+    return QStringLiteral("Livello %1").arg(set.level->number);
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A line of small grey text at the foot of the page, so a stack can be told apart and printed again.
+void PaintFooter(QPainter& painter, const QString& text)
+{
+    painter.setFont(TextFont(8.5));
+    painter.setPen(Quiet);
+    painter.drawLine(QPointF(Mm(Margin), Mm(PageHeight - 16)), QPointF(Mm(PageWidth - Margin), Mm(PageHeight - 16)));
+    painter.drawText(MmRect(Margin, PageHeight - 15, ContentWidth, 6), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.setPen(Ink);
+}
+
+// "Nome: ______  Classe: ______  Data: ______", its underscores stretched into writing lines.
+void PaintNameLine(QPainter& painter, double top)
+{
+    const QFont font = TextFont(12);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QString blank = QStringLiteral("______");
+    const std::array<std::pair<QString, double>, 3> fields{{
+        {QStringLiteral("Nome: "), 68.0}, {QStringLiteral("  Classe: "), 22.0}, {QStringLiteral("  Data: "), 28.0}}};
+    double x = Mm(Margin);
+    const double baseline = Mm(top) + metrics.ascent();
+    for (const auto& [label, lineLength] : fields) {
+        painter.drawText(QPointF(x, baseline), label);
+        x += metrics.horizontalAdvance(label);
+        const double stretch = Mm(lineLength) / metrics.horizontalAdvance(blank);
+        painter.save();
+        painter.translate(x, baseline);
+        painter.scale(stretch, 1.0);
+        painter.drawText(QPointF(0, 0), blank);
+        painter.restore();
+        x += Mm(lineLength);
+    }
+}
+
+// One column of clues under its heading: the letter in bold, then the clue as the game shows it.
+void PaintClueColumn(QPainter& painter, double left, double top, const QString& heading,
+                     const std::vector<std::string>& letters, const std::vector<std::string>& clues)
+{
+    constexpr double LineStep = 10.0;
+    painter.setFont(TextFont(13, true));
+    painter.drawText(MmRect(left, top, 80, 8), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    painter.setPen(QPen(Ink, Mm(0.3)));
+    painter.drawLine(QPointF(Mm(left), Mm(top + 8.5)), QPointF(Mm(left + 76), Mm(top + 8.5)));
+    for (std::size_t i = 0; i < clues.size(); ++i) {
+        const double y = top + 11 + LineStep * static_cast<double>(i);
+        painter.setFont(TextFont(14, true));
+        painter.drawText(MmRect(left, y, 10, LineStep), Qt::AlignLeft | Qt::AlignVCenter, Text(letters[i]));
+        painter.setFont(TextFont(14));
+        painter.drawText(MmRect(left + 8, y, 68, LineStep), Qt::AlignLeft | Qt::AlignVCenter, Text(clues[i]).trimmed());
+    }
+}
+
+void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet)
+{
+    painter.setPen(Ink);
+    painter.setFont(TextFont(22, true));
+    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quadrivello"));
+    painter.setFont(TextFont(16));
+    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignRight | Qt::AlignVCenter, LevelName(set));
+    painter.setPen(QPen(Ink, Mm(0.5)));
+    painter.drawLine(QPointF(Mm(Margin), Mm(28)), QPointF(Mm(PageWidth - Margin), Mm(28)));
+    painter.setPen(Ink);
+
+    PaintNameLine(painter, 34);
+
+    painter.setFont(TextFont(10.5));
+    painter.drawText(MmRect(Margin, 46, ContentWidth, 7), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per casella."));
+
+    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, 56, ContentWidth, 110)));
+
+    PaintClueColumn(painter, Margin, 166, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
+    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 166, QStringLiteral("Verticali"), sheet.downLetters,
+                    sheet.downClues);
+
+    PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Scheda %2 di %3 · Seme %4")
+                             .arg(LevelName(set))
+                             .arg(sheet.number)
+                             .arg(set.sheets.size())
+                             .arg(set.seed));
+}
+
+void PaintSolutionList(QPainter& painter, double left, double top, const QString& heading,
+                       const std::vector<std::string>& lines)
+{
+    constexpr double LineStep = 6.4;
+    painter.setFont(TextFont(10.5, true));
+    painter.drawText(MmRect(left, top, 30, 6), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    painter.setFont(TextFont(11));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        painter.drawText(MmRect(left, top + 7 + LineStep * static_cast<double>(i), 30, LineStep),
+                         Qt::AlignLeft | Qt::AlignVCenter, Text(lines[i]));
+}
+
+// One answer key in a band of the page: heading, the grid with its digits, and both solution lists.
+void PaintSolution(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet, double top)
+{
+    painter.setPen(Ink);
+    painter.setFont(TextFont(14, true));
+    painter.drawText(MmRect(Margin, top, ContentWidth, 9), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Soluzione della scheda %1").arg(sheet.number));
+    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, top + 11, 112, 100)), CellDigits(*set.level, sheet));
+    PaintSolutionList(painter, Margin + 120, top + 11, QStringLiteral("Orizzontali"), sheet.acrossSolutions);
+    PaintSolutionList(painter, Margin + 150, top + 11, QStringLiteral("Verticali"), sheet.downSolutions);
+}
+
+void PaintSolutionPage(QPainter& painter, const SheetSet& set, std::size_t first, int page, int pages)
+{
+    constexpr double BandHeight = 87.0;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(SolutionsPerPage) && first + k < set.sheets.size(); ++k) {
+        const double top = 16 + BandHeight * static_cast<double>(k);
+        if (k > 0) {
+            QPen dashed(Quiet, Mm(0.25), Qt::DashLine);
+            painter.setPen(dashed);
+            painter.drawLine(QPointF(Mm(Margin), Mm(top - 6)), QPointF(Mm(PageWidth - Margin), Mm(top - 6)));
+        }
+        PaintSolution(painter, set, set.sheets[first + k], top);
+    }
+    PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Soluzioni, pagina %2 di %3 · Seme %4")
+                             .arg(LevelName(set))
+                             .arg(page)
+                             .arg(pages)
+                             .arg(set.seed));
+}
+
+}  // namespace
+
+int PageCount(int sheets, bool solutions)
+{
+    return sheets + (solutions ? (sheets + SolutionsPerPage - 1) / SolutionsPerPage : 0);
+}
+
+bool WriteSheets(QIODevice& device, const SheetSet& set, bool solutions)
+{
+    QPdfWriter writer(&device);
+    writer.setResolution(Resolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(QStringLiteral("Quadrivello · %1 · %2 schede · seme %3")
+                        .arg(LevelName(set))
+                        .arg(set.sheets.size())
+                        .arg(set.seed));
+    writer.setCreator(QStringLiteral("quadrivello-stampa"));
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    bool firstPage = true;
+    const auto nextPage = [&] {
+        if (!firstPage)
+            writer.newPage();
+        firstPage = false;
+    };
+    for (const SheetPuzzle& sheet : set.sheets) {
+        nextPage();
+        PaintPuzzlePage(painter, set, sheet);
+    }
+    if (solutions) {
+        const int sheets = static_cast<int>(set.sheets.size());
+        const int pages = PageCount(sheets, true) - sheets;
+        for (int page = 0; page < pages; ++page) {
+            nextPage();
+            PaintSolutionPage(painter, set, static_cast<std::size_t>(page * SolutionsPerPage), page + 1, pages);
+        }
+    }
+    return painter.end();
+}

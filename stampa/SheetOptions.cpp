@@ -1,0 +1,136 @@
+// Parsing quadrivello-stampa's options into SheetOptions, with a one-line Italian error for each mistake.
+#include "SheetOptions.h"
+
+#include <QSet>
+
+namespace {
+
+// Only plain decimal digits count as a number: no sign, no blanks, no hexadecimal.
+std::optional<unsigned long long> Digits(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 12)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    return text.toULongLong();
+}
+
+QString Quoted(const QString& text)
+{
+    return QStringLiteral("«%1»").arg(text);
+}
+
+ParsedArguments Failure(const QString& message)
+{
+    ParsedArguments result;
+    result.outcome = ParsedArguments::Outcome::Error;
+    result.error = message;
+    return result;
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(const QStringList& arguments)
+{
+    // Help wins wherever it stands, so "--help" added to a wrong command still explains it.
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            ParsedArguments help;
+            help.outcome = ParsedArguments::Outcome::Help;
+            return help;
+        }
+    }
+
+    ParsedArguments result;
+    SheetOptions& options = result.options;
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QString name = argument;
+        std::optional<QString> value;
+        if (argument.startsWith(QLatin1String("--")) && argument.contains(QLatin1Char('='))) {
+            name = argument.section(QLatin1Char('='), 0, 0);
+            value = argument.section(QLatin1Char('='), 1);
+        }
+
+        const bool isFlag = name == QLatin1String("--soluzioni") || name == QLatin1String("--sovrascrivi");
+        const bool takesValue = name == QLatin1String("--livello") || name == QLatin1String("--schede")
+            || name == QLatin1String("--seme") || name == QLatin1String("-o");
+        if (!isFlag && !takesValue) {
+            if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
+                return Failure(QStringLiteral("opzione sconosciuta: %1").arg(Quoted(name)));
+            return Failure(QStringLiteral("argomento inatteso: %1").arg(Quoted(argument)));
+        }
+        if (seen.contains(name))
+            return Failure(QStringLiteral("l'opzione %1 è data più di una volta").arg(name));
+        seen.insert(name);
+
+        if (isFlag) {
+            if (value)
+                return Failure(QStringLiteral("l'opzione %1 non vuole un valore").arg(name));
+            (name == QLatin1String("--soluzioni") ? options.solutions : options.overwrite) = true;
+            continue;
+        }
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return Failure(QStringLiteral("manca il valore dell'opzione %1").arg(name));
+            value = arguments[++i];
+        }
+
+        if (name == QLatin1String("--livello")) {
+            const auto level = Digits(*value);
+            if (!level || *level < 1 || *level > 3)
+                return Failure(QStringLiteral("livello non valido: %1 (deve essere 1, 2 o 3)").arg(Quoted(*value)));
+            options.level = static_cast<int>(*level);
+        } else if (name == QLatin1String("--schede")) {
+            const auto sheets = Digits(*value);
+            if (!sheets || *sheets < 1 || *sheets > MaxSheets)
+                return Failure(QStringLiteral("numero di schede non valido: %1 (deve essere da 1 a %2)")
+                                   .arg(Quoted(*value)).arg(MaxSheets));
+            options.sheets = static_cast<int>(*sheets);
+        } else if (name == QLatin1String("--seme")) {
+            const auto seed = Digits(*value);
+            if (!seed || *seed > 0xFFFFFFFFull)
+                return Failure(QStringLiteral("seme non valido: %1 (deve essere un numero da 0 a 4294967295)")
+                                   .arg(Quoted(*value)));
+            options.seed = static_cast<std::uint32_t>(*seed);
+        } else {
+            // "-o --soluzioni" is a forgotten file name, not a file called "--soluzioni".
+            if (value->isEmpty() || value->startsWith(QLatin1Char('-')))
+                return Failure(QStringLiteral("manca il nome del file dopo -o"));
+            options.output = *value;
+        }
+    }
+    if (options.output.isEmpty())
+        return Failure(QStringLiteral("manca il file da scrivere: indicalo con -o FILE.pdf"));
+    return result;
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Uso: quadrivello-stampa [opzioni] -o FILE.pdf\n"
+        "Scrive in un PDF schede di Quadrivello da stampare per la classe: formato A4,\n"
+        "una scheda per pagina, con la griglia vuota e le definizioni orizzontali e verticali.\n"
+        "\n"
+        "Opzioni:\n"
+        "  --livello N     livello delle schede: 1, 2 o 3 (predefinito: 1)\n"
+        "  --schede N      quante schede scrivere, da 1 a 500 (predefinito: 1)\n"
+        "  --seme S        seme dei numeri casuali, da 0 a 4294967295; lo stesso seme con lo\n"
+        "                  stesso livello ridà le stesse schede. Senza, viene preso\n"
+        "                  dall'orologio; in ogni caso è stampato in fondo a ogni pagina\n"
+        "  --soluzioni     aggiunge, dopo le schede, le pagine con le soluzioni\n"
+        "  -o FILE.pdf     il file PDF da scrivere (obbligatorio)\n"
+        "  --sovrascrivi   sostituisce FILE.pdf se esiste già\n"
+        "  -h, --help      mostra questo aiuto\n"
+        "\n"
+        "Esempio:\n"
+        "  quadrivello-stampa --livello 2 --schede 4 --soluzioni -o schede.pdf\n");
+}
+
+QString HelpHint()
+{
+    return QStringLiteral("Per l'aiuto: quadrivello-stampa --help");
+}

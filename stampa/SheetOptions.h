@@ -1,0 +1,36 @@
+// The command line of quadrivello-stampa: its options, their checks and the Italian help.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr int MaxSheets = 500;
+
+struct SheetOptions {
+    int level = 1;
+    int sheets = 1;
+    std::optional<std::uint32_t> seed;  // none: one is drawn from the clock
+    bool solutions = false;
+    bool overwrite = false;
+    QString output;
+};
+
+struct ParsedArguments {
+    enum class Outcome { Run, Help, Error };
+    Outcome outcome = Outcome::Run;
+    SheetOptions options;
+    QString error;  // one line, when the outcome is Error
+};
+
+// Reads the arguments that follow the program name. Values come after a blank or an '='
+// ("--livello 2", "--livello=2"); an option given twice is an error rather than a silent choice.
+ParsedArguments ParseArguments(const QStringList& arguments);
+
+// What --help prints.
+QString HelpText();
+
+// The line that follows every argument error.
+QString HelpHint();
