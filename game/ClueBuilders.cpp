@@ -31,6 +31,15 @@ long long IntegerSquareRoot(long long t)
     return root;
 }
 
+// ClueText := first operand, the sign piece (" +", " -", " *", " /"), second operand.
+void WriteClue(PuzzleState& state, long long first, const char* sign, long long second)
+{
+    state.ClueText.clear();
+    AppendNumberText(state.ClueText, first);
+    state.ClueText += sign;
+    AppendNumberText(state.ClueText, second);
+}
+
 }  // namespace
 
 void RandomDigit(PuzzleState& state, RandomSource& random)
@@ -74,14 +83,14 @@ void BuildSumClue(PuzzleState& state, RandomSource& random)
 {
     const long long t = state.ClueValue;
     const long long a = SmallOperand(t, random);
-    state.ClueText = NumberText(a) + " +" + NumberText(t - a);
+    WriteClue(state, a, " +", t - a);
 }
 
 void BuildDifferenceClue(PuzzleState& state, RandomSource& random)
 {
     const long long t = state.ClueValue;
     const long long a = SmallOperand(t, random);
-    state.ClueText = NumberText(t + a) + " -" + NumberText(a);
+    WriteClue(state, t + a, " -", a);
 }
 
 void BuildProductClue(PuzzleState& state, RandomSource& random)
@@ -93,24 +102,26 @@ void BuildProductClue(PuzzleState& state, RandomSource& random)
     }
     const long long t = state.ClueValue;
     const long long f = state.ClueDivisor;
-    state.ClueText = NumberText(t / f) + " *" + NumberText(f);
+    WriteClue(state, t / f, " *", f);
 }
 
 void BuildQuotientClue(PuzzleState& state, RandomSource& random)
 {
     const long long t = state.ClueValue;
     const long long d = Draw(random, 12.0, 2.0);
-    state.ClueText = NumberText(t * d) + " /" + NumberText(d);
+    WriteClue(state, t * d, " /", d);
 }
 
 void FindClueDivisor(PuzzleState& state)
 {
-    const long long t = state.ClueValue;
+    const int t = state.ClueValue;
     state.ClueDivisor = 0;
-    const long long limit = t >= 4 ? IntegerSquareRoot(t) : 1;
-    // The loop runs to the end on purpose: the last divisor found is the one closest to the root.
-    for (long long i = 2; i <= limit; ++i) {
-        if (t % i == 0)
+    // The wanted divisor is the largest one not above the root: searching down from the root, the
+    // first one found is it (the same as the last one found searching up, in fewer steps).
+    for (int i = t >= 4 ? static_cast<int>(IntegerSquareRoot(t)) : 1; i >= 2; --i) {
+        if (t % i == 0) {
             state.ClueDivisor = static_cast<Integer>(i);
+            return;
+        }
     }
 }

@@ -30,9 +30,15 @@ bool HasGuardedZero(const AcrossRule& rule, int number)
     return false;
 }
 
-std::string SolutionLine(char letter, int number)
+// The solution list gets one more line: the letter's tag, the number, and the line end.
+void AppendSolutionLine(GridView& view, Control list, char letter, int number)
 {
-    return std::string(1, letter) + ")" + NumberText(number) + "\r\n";
+    std::string text = view.GetText(list);
+    text += letter;
+    text += ')';
+    AppendNumberText(text, number);
+    text += "\r\n";
+    view.SetText(list, text);
 }
 
 // Forget the old puzzle: every slot of both directions, labels hidden, answers cleared.
@@ -84,7 +90,7 @@ void MakeAcrossEntries(const LevelData& level, PuzzleState& state, GridView& vie
         BuildClueText(state, random);
         state.HorizontalSolutions[rule.index] = state.ClueValue;
         view.SetCaption(LabelArray::Label4, rule.index, state.ClueText);
-        view.SetText(Control::Text4, view.GetText(Control::Text4) + SolutionLine(rule.letter, state.ClueValue));
+        AppendSolutionLine(view, Control::Text4, rule.letter, state.ClueValue);
     }
 }
 
@@ -112,7 +118,7 @@ void MakeDownEntries(const LevelData& level, PuzzleState& state, GridView& view,
         RandomOperator(state, random);
         BuildClueText(state, random);
         view.SetCaption(LabelArray::Label8, rule.index, state.ClueText);
-        view.SetText(Control::Text5, view.GetText(Control::Text5) + SolutionLine(rule.letter, number));
+        AppendSolutionLine(view, Control::Text5, rule.letter, number);
     }
 }
 

@@ -194,12 +194,17 @@ void Form1Window::setBackColor(QWidget* widget, Rgb colour)
         setWindowBackColor(colour);
         return;
     }
+    QString sheet;
     if (qobject_cast<QPushButton*>(widget) != nullptr)
-        widget->setStyleSheet(ButtonStyle(colour));
+        sheet = ButtonStyle(colour);
     else if (qobject_cast<QLabel*>(widget) != nullptr)
-        widget->setStyleSheet(LabelStyle(colour, specOf(widget).border));
+        sheet = LabelStyle(colour, specOf(widget).border);
     else
-        widget->setStyleSheet(QStringLiteral("background-color: %1;").arg(CssColour(colour)));
+        sheet = QStringLiteral("background-color: %1;").arg(CssColour(colour));
+    // Every new puzzle whitens all its clue labels, mostly white already; parsing an unchanged
+    // style sheet again would take most of the time of "Genera Definizioni".
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
 }
 
 void Form1Window::setWindowBackColor(Rgb colour)
