@@ -6,10 +6,14 @@
 #include "ClueSelection.h"
 #include "Levels.h"
 #include "PictureBox.h"
+#include "Version.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QUrl>
 
 #include <chrono>
 
@@ -139,8 +143,36 @@ void Form1::Form_Unload()
 
 void Form1::mnuHelp_Click()
 {
+    OpenWithShell(window_, QString::fromStdString(ApplicationPath("/Dati/Quadrivello.pdf")));
 }
 
 void Form1::mnuInfo1_Click()
 {
+    ShowGameMessage(&window_, InformationText());
+}
+
+void OpenWithShell(QWidget& window, QString path)
+{
+    // The desktop's opener takes no owner window: the file simply opens in a window of its own.
+    Q_UNUSED(window);
+    // A file that is not there is not handed on, so no viewer comes up to complain about it.
+    if (!QFileInfo(path).isFile())
+        return;
+    // A URL, never a command line: whatever the path holds reaches the opener as one file name.
+    // The opener is started detached and its result is not looked at.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString InformationText()
+{
+    // Line feed before carriage return, as the box has always had them; it shows each pair as one break.
+    const QString paragraph = QStringLiteral("\n\r\n\r");
+    const QString line = QStringLiteral("\n\r");
+    return QStringLiteral("Quadrivello versione %1, degli sviluppatori di Quadrivello").arg(QStringLiteral(QUADRIVELLO_VERSION))
+        + paragraph
+        + QStringLiteral("Domande e segnalazioni: agli sviluppatori, tramite il progetto da cui avete ricevuto il gioco.")
+        + paragraph
+        + QStringLiteral("\u00a9 2026 gli sviluppatori di Quadrivello \u2013 licenza MIT (vedere il file LICENSE).")
+        + line
+        + QStringLiteral("Software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
 }

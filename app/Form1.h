@@ -13,6 +13,15 @@
 
 struct LevelPalette;
 
+class QWidget;
+
+// Hands a file to the application the desktop opens its type with, on behalf of a window. The game
+// does not wait for that application; a missing file or a desktop that cannot open it shows nothing.
+void OpenWithShell(QWidget& window, QString path);
+
+// The text of the "Info" box: author line, contact line and the two lines of the terms of use.
+QString InformationText();
+
 class Form1 : public QObject {
     Q_OBJECT
 public:

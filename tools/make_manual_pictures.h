@@ -1,0 +1,18 @@
+// The manual's pictures of the game window, taken from the real window with a fixed puzzle.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <map>
+
+struct ManualPictures {
+    std::map<QString, QImage> images;   // by the file name the manual's text uses for them
+    std::map<QString, QString> values;  // numbers and clues of the worked example, by placeholder
+    QString error;                      // why the pictures could not be made; empty when they were
+};
+
+// Plays the opening moves of the manual's worked example on a level-1 puzzle that is always the
+// same: "finestra.png" is the whole window with clue A chosen and its answer typed, "esempio.png"
+// the grid once A and B are confirmed. The application folder must hold Dati/ with the pictures.
+ManualPictures RenderManualPictures(const QString& applicationFolder);
