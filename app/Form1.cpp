@@ -6,6 +6,8 @@
 #include "ClueSelection.h"
 #include "Levels.h"
 #include "PictureBox.h"
+#include "QtScalableWindow.h"
+#include "clsResize.h"
 #include "Version.h"
 
 #include <QAction>
@@ -64,7 +66,19 @@ void Form1::ApplyPalette(const LevelPalette& palette)
 
 void Form1::Form_Load()
 {
-    // The scaler takes its share of the screen for the window here.
+    state_.Resizer = std::make_shared<clsResize>();
+    auto* scalable = new QtScalableWindow(window_);  // owned by the window, which outlives the scaler
+    state_.Resizer->SourceForm(*scalable);
+    const std::uint8_t Percent = PercentForScreenWidth(scalable->ScreenWidth());
+    state_.Resizer->SizeFormToScreen(Percent);
+    // Under a window manager the frame arrives only after the window is shown; the window then
+    // keeps its outer size with a smaller client area, and the controls follow once more. The grid
+    // box keeps the size of the picture it shows.
+    connect(scalable, &QtScalableWindow::clientAreaChanged, this, [this] {
+        if (state_.Resizer)
+            state_.Resizer->ResizeControls();
+        window_.picture()->fitToPicture();
+    });
 }
 
 void Form1::Form_Activate()

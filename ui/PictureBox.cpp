@@ -32,7 +32,15 @@ void PictureBox::showBlank()
 void PictureBox::setPicture(const QImage& image)
 {
     image_ = image.convertToFormat(QImage::Format_RGB32);
+    // A scaled box may be too low for its grid (wide screens make the window low): a new picture
+    // shows whole again.
+    fitToPicture();
     update();
+}
+
+void PictureBox::fitToPicture()
+{
+    resize(image_.width() + 2 * frameWidth(), image_.height() + 2 * frameWidth());
 }
 
 void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& colour)

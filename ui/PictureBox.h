@@ -19,6 +19,8 @@ public:
     // Replaces the picture with a blank white grid area.
     void showBlank();
     void setPicture(const QImage& image);
+    // Takes the size of the picture (border included), as the box does whenever it gets a picture.
+    void fitToPicture();
     const QImage& picture() const { return image_; }
 
     // Drawing in pixels of the picture, in the box's own font and text colour.
