@@ -4,6 +4,7 @@
 #include "Form1Window.h"
 #include "PictureBox.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -133,6 +134,9 @@ void ShowGameMessage(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quadrivello1"), MessageLines(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     // Wide enough for the window manager to show the whole title above a short message.
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 220px; }"));
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(240, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
