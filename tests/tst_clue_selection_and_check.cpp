@@ -13,14 +13,14 @@
 
 namespace {
 
-// The labels of the four arrays that are not plain white, as " Label5(3) Label4(3)"; a colour
-// other than the highlight is marked "?".
+// The clue labels that are not plain white, as " Label5(3) Label4(3)"; a colour other than the
+// highlight is marked "?".
 std::string Coloured(RecordingView& view)
 {
     const char* const names[] = {"Label5", "Label4", "Label7", "Label8"};
     std::string found;
     for (int a = 0; a < 4; ++a) {
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < (a < 2 ? 9 : 8); ++i) {
             const Rgb back = view.label(LabelArray(a), i).back;
             if (!(back == White))
                 found += std::string(" ") + names[a] + "(" + std::to_string(i) + ")" + (back == SelectionHighlight ? "" : "?");
@@ -54,9 +54,11 @@ private slots:
     {
         PuzzleState state;
         RecordingView view;
-        view.label(LabelArray::Label8, 2).back = SelectionHighlight;
         for (auto [direction, index, highlighted] : {std::tuple(Across, 3, " Label5(3) Label4(3)"),
                                                      {Down, 5, " Label7(5) Label8(5)"}, {Down, 5, " Label7(5) Label8(5)"}}) {
+            for (auto& array : view.labels)
+                for (RecordingView::Label& label : array)
+                    label.back = Rgb{1, 2, 3};  // so any label the click leaves alone shows
             view.texts[Control::Text3] = "12";
             view.enabled.clear();
             direction == Across ? SelectAcrossClue(state, view, index) : SelectDownClue(state, view, index);
