@@ -3,34 +3,29 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
-using CellSet = std::set<std::pair<int, int>>;  // (row, column)
+using Key = std::pair<int, int>;  // (row, column): ordered as the grid is read
 
-CellSet OpenCells(const LevelData& level)
+Key KeyOf(Cell c)
 {
-    CellSet open;
-    for (const auto entries : {level.geometry.across, level.geometry.down})
-        for (const GridEntry& e : entries)
-            for (int j = 0; j < e.length; ++j)
-                open.insert({e.cells[j].row, e.cells[j].column});
-    return open;
+    return {c.row, c.column};
 }
 
-// Every run of two or more open cells in a row (across) or a column (down), in reading order.
-std::vector<std::vector<Cell>> Runs(const CellSet& open, int direction)
+// Every run of two or more open cells across (or down), ordered by first cell in reading order.
+std::vector<std::vector<Cell>> Runs(const std::set<Key>& open, bool across)
 {
     std::vector<std::vector<Cell>> runs;
-    const int outer = direction == Across ? GridRows : GridColumns;
-    const int inner = direction == Across ? GridColumns : GridRows;
-    for (int o = 0; o < outer; ++o) {
+    for (int o = 0; o < (across ? GridRows : GridColumns); ++o) {
         std::vector<Cell> run;
-        for (int i = 0; i <= inner; ++i) {
-            const Cell c = direction == Across ? Cell{i, o} : Cell{o, i};
-            if (i < inner && open.count({c.row, c.column})) {
+        for (int i = 0; i <= (across ? GridColumns : GridRows); ++i) {  // one step past the edge ends a run
+            const Cell c = across ? Cell{i, o} : Cell{o, i};
+            if (open.count(KeyOf(c))) {
                 run.push_back(c);
                 continue;
             }
@@ -39,15 +34,8 @@ std::vector<std::vector<Cell>> Runs(const CellSet& open, int direction)
             run.clear();
         }
     }
+    std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return KeyOf(a[0]) < KeyOf(b[0]); });
     return runs;
-}
-
-// Down runs come out column by column; entries are numbered by their first cells in reading order.
-void SortByFirstCell(std::vector<std::vector<Cell>>& runs)
-{
-    std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) {
-        return std::pair(a[0].row, a[0].column) < std::pair(b[0].row, b[0].column);
-    });
 }
 
 }  // namespace
@@ -55,125 +43,51 @@ void SortByFirstCell(std::vector<std::vector<Cell>>& runs)
 class TestLevels : public QObject {
     Q_OBJECT
 private slots:
-    void entriesAreTheRunsOfOpenCells()
+    // Entries are the runs of open cells, indexed in reading order; the letters run A, B, C... over
+    // their first cells in reading order, one letter for a cell that starts an across and a down entry.
+    void entriesAndLettersFollowTheOpenCells()
     {
         for (int n = 1; n <= LevelCount; ++n) {
             const LevelData& level = *FindLevel(n);
-            const CellSet open = OpenCells(level);
-            for (int direction : {int(Across), int(Down)}) {
-                auto runs = Runs(open, direction);
-                SortByFirstCell(runs);
-                const auto entries = direction == Across ? level.geometry.across : level.geometry.down;
-                QCOMPARE(entries.size(), runs.size());
-                for (std::size_t k = 0; k < runs.size(); ++k) {
-                    QCOMPARE(entries[k].index, Integer(k));
-                    QCOMPARE(entries[k].direction, Integer(direction));
-                    QCOMPARE(entries[k].length, int(runs[k].size()));
-                    for (std::size_t j = 0; j < runs[k].size(); ++j)
-                        QVERIFY(entries[k].cells[j] == runs[k][j]);
-                }
-            }
-        }
-    }
-
-    void lettersFollowTheFirstCellsInReadingOrder()
-    {
-        const std::string sequence = "ABCDEFGHILMNOPQRS";
-        for (int n = 1; n <= LevelCount; ++n) {
-            const LevelData& level = *FindLevel(n);
-            std::map<std::pair<int, int>, char> firstCells;
-            for (const auto entries : {level.geometry.across, level.geometry.down}) {
+            std::set<Key> open;
+            std::map<Key, char> firstCells;
+            for (const auto& entries : {level.geometry.across, level.geometry.down}) {
                 for (const GridEntry& e : entries) {
-                    const auto key = std::pair(e.cells[0].row, e.cells[0].column);
-                    // A cell that starts an across and a down entry carries one letter for both.
-                    if (firstCells.count(key))
-                        QCOMPARE(firstCells[key], e.letter);
-                    firstCells[key] = e.letter;
+                    for (int j = 0; j < e.length; ++j)
+                        open.insert(KeyOf(e.cells[j]));
+                    QCOMPARE(firstCells.emplace(KeyOf(e.cells[0]), e.letter).first->second, e.letter);
                 }
             }
             std::string inOrder;
             for (const auto& [cell, letter] : firstCells)
                 inOrder += letter;
-            QCOMPARE(inOrder, sequence.substr(0, inOrder.size()));
-            QCOMPARE(inOrder.size(), n == 1 ? std::size_t(17) : std::size_t(11));
+            QCOMPARE(inOrder, std::string("ABCDEFGHILMNOPQRS").substr(0, n == 1 ? 17 : 11));
 
-            std::string across, down;
-            for (const GridEntry& e : level.geometry.across)
-                across += e.letter;
-            for (const GridEntry& e : level.geometry.down)
-                down += e.letter;
-            QCOMPARE(across, std::string(level.acrossLetters));
-            QCOMPARE(down, std::string(level.downLetters));
-        }
-    }
-
-    // A down cell takes the digit of the across entry covering it; a free cell is covered by none;
-    // guarded digits are exactly the non-first across digits that start a down entry.
-    void generationRulesFitTheGeometry()
-    {
-        for (int n = 1; n <= LevelCount; ++n) {
-            const LevelData& level = *FindLevel(n);
-            const auto& geo = level.geometry;
-            const auto& gen = level.generation;
-            QCOMPARE(gen.across.size(), geo.across.size());
-            QCOMPARE(gen.down.size(), geo.down.size());
-            std::map<std::pair<int, int>, std::pair<int, int>> acrossDigit;  // cell -> (index, p)
-            for (const GridEntry& e : geo.across)
-                for (int j = 0; j < e.length; ++j)
-                    acrossDigit[{e.cells[j].row, e.cells[j].column}] = {e.index, j + 1};
-            std::set<std::pair<int, int>> downTops;
-            for (const GridEntry& e : geo.down) {
-                const DownRule& rule = gen.down[e.index];
-                QCOMPARE(rule.letter, e.letter);
-                QCOMPARE(rule.length, e.length);
-                for (int j = 0; j < e.length; ++j) {
-                    const auto cell = std::pair(e.cells[j].row, e.cells[j].column);
-                    const DigitSource s = rule.sources[j];
-                    if (acrossDigit.count(cell)) {
-                        QCOMPARE(s.acrossIndex, acrossDigit[cell].first);
-                        QCOMPARE(s.digit, acrossDigit[cell].second);
-                    } else {
-                        QCOMPARE(s.acrossIndex, FreeDigit);
-                    }
+            // The clue labels' letters are the entries' letters in clue-index order.
+            for (Integer direction : {Across, Down}) {
+                const auto entries = direction == Across ? level.geometry.across : level.geometry.down;
+                std::vector<std::vector<Cell>> cells;
+                std::string letters;
+                for (std::size_t k = 0; k < entries.size(); ++k) {
+                    QCOMPARE(std::pair(entries[k].direction, entries[k].index), std::pair(direction, Integer(k)));
+                    cells.emplace_back(entries[k].cells.begin(), entries[k].cells.begin() + entries[k].length);
+                    letters += entries[k].letter;
                 }
-                downTops.insert({e.cells[0].row, e.cells[0].column});
+                QVERIFY(cells == Runs(open, direction == Across));
+                QCOMPARE(letters, std::string(direction == Across ? level.acrossLetters : level.downLetters));
             }
-            int longest = 0;
-            for (const GridEntry& e : geo.across) {
-                const AcrossRule& rule = gen.across[e.index];
-                QCOMPARE(rule.letter, e.letter);
-                QCOMPARE(rule.length, e.length);
-                longest = std::max(longest, e.length);
-                std::set<int> expected;
-                for (int j = 1; j < e.length; ++j)
-                    if (downTops.count({e.cells[j].row, e.cells[j].column}))
-                        expected.insert(j + 1);
-                std::set<int> guarded;
-                for (int p : rule.guardedDigits)
-                    if (p != 0)
-                        guarded.insert(p);
-                QCOMPARE(guarded, expected);
-            }
-            for (const GridEntry& e : geo.down)
-                longest = std::max(longest, e.length);
-            QCOMPARE(geo.AnswerWidth, longest);
         }
     }
 
     void lookupsStopAtTheLevelsEntries()
     {
-        QVERIFY(FindLevel(0) == nullptr);
-        QVERIFY(FindLevel(4) == nullptr);
-        QVERIFY(FindEntry(1, Across, 8) != nullptr);
-        QVERIFY(FindEntry(1, Down, 8) == nullptr);
-        QVERIFY(FindEntry(2, Across, 8) == nullptr);
-        QVERIFY(FindEntry(2, Down, 7) == nullptr);
-        QVERIFY(FindEntry(3, Across, 7) == nullptr);
-        QVERIFY(FindEntry(3, Down, 6) == nullptr);
-        QVERIFY(FindEntry(1, NoDirection, 0) == nullptr);
-        QVERIFY(FindEntry(1, Across, -1) == nullptr);
-        QCOMPARE(CellPosition({5, 4}), (Point{415, 234}));
-        QCOMPARE(CellPosition({0, 0}), (Point{30, 26}));
+        QVERIFY(FindLevel(0) == nullptr && FindLevel(4) == nullptr);
+        // Each level's last across and down entries are found, the next ones are not.
+        for (auto [level, across, down] : {std::tuple(1, 8, 7), {2, 7, 6}, {3, 6, 5}}) {
+            QVERIFY(FindEntry(level, Across, across) && !FindEntry(level, Across, across + 1));
+            QVERIFY(FindEntry(level, Down, down) && !FindEntry(level, Down, down + 1));
+        }
+        QVERIFY(FindEntry(1, NoDirection, 0) == nullptr && FindEntry(1, Across, -1) == nullptr);
     }
 };
 

@@ -3,20 +3,16 @@
 
 namespace {
 
-const char* ArrayText(LabelArray array)
-{
-    switch (array) {
-    case LabelArray::Label5: return "Label5";
-    case LabelArray::Label4: return "Label4";
-    case LabelArray::Label7: return "Label7";
-    case LabelArray::Label8: return "Label8";
-    }
-    return "?";
-}
-
+// How the call log names a label element, e.g. "Label4(3)", and a single control, by its number.
 std::string Element(LabelArray array, int index)
 {
-    return std::string(ArrayText(array)) + "(" + std::to_string(index) + ")";
+    static const char* const names[] = {"Label5", "Label4", "Label7", "Label8"};
+    return std::string(names[static_cast<int>(array)]) + "(" + std::to_string(index) + ")";
+}
+
+std::string Number(Control control)
+{
+    return std::to_string(static_cast<int>(control));
 }
 
 }  // namespace
@@ -47,7 +43,7 @@ void RecordingView::SetCaption(LabelArray array, int index, const std::string& c
 void RecordingView::SetVisible(LabelArray array, int index, bool visible)
 {
     label(array, index).visible = visible;
-    calls.push_back(std::string(visible ? "show " : "hide ") + Element(array, index));
+    calls.push_back((visible ? "show " : "hide ") + Element(array, index));
 }
 
 void RecordingView::SetBackColor(LabelArray array, int index, Rgb colour)
@@ -59,13 +55,13 @@ void RecordingView::SetBackColor(LabelArray array, int index, Rgb colour)
 void RecordingView::SetBackColor(Control control, Rgb colour)
 {
     backColours[control] = colour;
-    calls.push_back("back control " + std::to_string(static_cast<int>(control)));
+    calls.push_back("back control " + Number(control));
 }
 
 void RecordingView::SetEnabled(Control control, bool isEnabled)
 {
     enabled[control] = isEnabled;
-    calls.push_back(std::string(isEnabled ? "enable " : "disable ") + std::to_string(static_cast<int>(control)));
+    calls.push_back((isEnabled ? "enable " : "disable ") + Number(control));
 }
 
 std::string RecordingView::GetText(Control textBox)
@@ -76,9 +72,10 @@ std::string RecordingView::GetText(Control textBox)
 void RecordingView::SetText(Control textBox, const std::string& text)
 {
     texts[textBox] = text;
-    calls.push_back("text " + std::to_string(static_cast<int>(textBox)));
+    calls.push_back("text " + Number(textBox));
 }
 
+// A new picture wipes what was drawn on the old one.
 void RecordingView::LoadPicture(const std::string& path)
 {
     picturesLoaded.push_back(path);

@@ -18,10 +18,12 @@ public:
     struct Fill {
         int x1, y1, x2, y2;
         Rgb colour;
+        friend bool operator==(const Fill&, const Fill&) = default;
     };
     struct Text {
         int x, y;
         std::string text;
+        friend bool operator==(const Text&, const Text&) = default;
     };
 
     // What the game has set, by control.
