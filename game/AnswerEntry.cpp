@@ -5,6 +5,8 @@
 #include "Levels.h"
 #include "Utf8.h"
 
+#include <algorithm>
+
 namespace {
 
 // The entry the player selected, with the answer slot it fills; nothing when no clue was clicked.
@@ -39,12 +41,13 @@ int DigitValue(const std::string& character)
 void ConfirmAnswer(const LevelData& level, PuzzleState& state, GridView& view)
 {
     view.SetEnabled(Control::Command1, false);
-    const std::vector<std::string> characters =
-        FirstCharacters(view.GetText(Control::Text3), level.geometry.AnswerWidth);
+    std::vector<std::string> characters = FirstCharacters(view.GetText(Control::Text3), level.geometry.AnswerWidth);
 
     const Selection selection = SelectedEntry(level, state);
     if (selection.entry == nullptr)
         return;
+    // A cell beyond the characters read shows nothing, even in an entry longer than the level's width.
+    characters.resize(std::max(characters.size(), static_cast<std::size_t>(selection.entry->length)));
 
     // The first character is the most significant digit; a cell past the text shows nothing.
     int value = 0;
