@@ -91,7 +91,8 @@ private slots:
         form.Command3_Click();
         QCOMPARE(catcher.caught.size(), std::size_t(1));
         w.activateWindow();
-        QApplication::sendEvent(&w, new QEvent(QEvent::WindowActivate));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&w, &activate);
         QCoreApplication::processEvents();
         QCOMPARE(form.view().GetText(Control::Text4), solutions);
     }
