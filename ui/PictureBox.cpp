@@ -1,6 +1,7 @@
 // Painting and drawing for the grid box.
 #include "PictureBox.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -15,10 +16,19 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 
 bool PictureBox::loadPicture(const QString& path)
 {
+    // A file counts as unchanged while its size and modification time are; a file that has gone
+    // is read again and so fails as it should.
+    const QFileInfo file(path);
+    if (file.exists() && path == lastFile_.path && file.size() == lastFile_.size &&
+        file.lastModified() == lastFile_.modified) {
+        setPicture(lastFile_.image);
+        return true;
+    }
     QImage loaded;
     if (!loaded.load(path))
         return false;
     setPicture(loaded);
+    lastFile_ = Decoded{path, file.size(), file.lastModified(), image_};
     return true;
 }
 

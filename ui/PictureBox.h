@@ -1,6 +1,7 @@
 // The grid box: a framed picture shown at its natural size that keeps what is drawn onto it.
 #pragma once
 
+#include <QDateTime>
 #include <QFont>
 #include <QFrame>
 #include <QImage>
@@ -38,5 +39,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The file last read and its decoded picture: loading the same unchanged file again (the first
+    // puzzle, "Genera Definizioni" on one level) reuses the decoding instead of reading it anew.
+    struct Decoded {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QImage image;
+    };
+    Decoded lastFile_;
     QImage image_;
 };
