@@ -37,13 +37,14 @@ fail() {
     exit 1
 }
 
-# Polls a command for up to $1 seconds.
+# Polls a command every tenth of a second for up to $1 seconds (fractions allowed).
 wait_for() {
-    local seconds=$1
+    local tries
+    tries=$(awk -v s="$1" 'BEGIN { print int(s * 10) }')
     shift
-    local deadline=$((SECONDS + seconds))
     until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
+        [ "$tries" -gt 0 ] || return 1
+        tries=$((tries - 1))
         sleep 0.1
     done
 }
@@ -65,6 +66,7 @@ game_env=(env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home
 window_id() { xwininfo -name Quadrivello 2>/dev/null | awk '/Window id:/ { print $4 }'; }
 viewable() { xwininfo -name Quadrivello 2>/dev/null | grep -q 'Map State: IsViewable'; }
 alive() { kill -0 "$game_pid" 2>/dev/null; }
+message_shown() { wmctrl -l | grep -q ' Quadrivello1$'; }
 
 start_game() {
     "${game_env[@]}" "$1" >"$work/game.log" 2>&1 &
@@ -82,13 +84,14 @@ close_game() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status after its window was closed"
 }
 
-# Closes the game's message boxes (titled Quadrivello1), if any; prints how many it closed.
+# Closes the game's message boxes (titled Quadrivello1), waiting up to $1 seconds for the first;
+# prints how many it closed.
 close_messages() {
     local closed=0
-    sleep 0.5
+    wait_for "$1" message_shown || { echo 0; return; }
     while wmctrl -F -c Quadrivello1 2>/dev/null; do
         closed=$((closed + 1))
-        sleep 0.3
+        wait_for 1 message_shown || break
         [ "$closed" -lt 10 ] || break
     done
     echo "$closed"
@@ -124,7 +127,7 @@ choose() {
     [ -n "$x" ] || fail "menu item $1 not found on the menu bar"
     xdotool mousemove --window "$(window_id)" "$x" 10 click 1
     if [ "${2:-0}" -gt 0 ]; then
-        sleep 0.4
+        sleep 0.8
         for _ in $(seq "$2"); do xdotool key Down; done
         xdotool key Return
     fi
@@ -154,16 +157,17 @@ for missing in Schema-01.bmp Schema-02.bmp Schema-03.bmp Quadrivello.pdf; do
     cp -r "$(dirname "$program")/Dati" "$copy/"
     rm -f "$copy/Dati/$missing"
     start_game "$copy/$(basename "$program")"
-    boxes=$(close_messages)
+    # A box is due where the missing picture is loaded: at start-up for level 1, else on its level.
+    boxes=$(close_messages "$([ "$missing" = Schema-01.bmp ] && echo 5 || echo 1)")
     alive || fail "the program died at start-up without $missing"
     for level in 2 3 1; do
         choose 2 "$level"
-        boxes=$((boxes + $(close_messages)))
+        boxes=$((boxes + $(close_messages "$([ "$missing" = "Schema-0$level.bmp" ] && echo 5 || echo 0.5)")))
         alive || fail "the program died on Livello $level without $missing"
     done
     if [ "$missing" = Quadrivello.pdf ]; then
         choose 3
-        boxes=$((boxes + $(close_messages)))
+        boxes=$((boxes + $(close_messages 1)))
         alive || fail "the program died on Help without the manual"
     elif [ "$boxes" -lt 1 ]; then
         fail "no message box told that $missing is missing"
