@@ -43,12 +43,6 @@ QString ButtonStyle(Rgb colour)
         .arg(CssColour(colour));
 }
 
-QString LabelStyle(Rgb colour, bool border)
-{
-    return QStringLiteral("QLabel { background-color: %1; color: black; %2 }")
-        .arg(CssColour(colour), border ? QStringLiteral("border: 1px solid black; padding-left: 1px;") : QString());
-}
-
 }  // namespace
 
 Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
@@ -89,6 +83,12 @@ void Form1Window::createControl(const ControlSpec& design)
         auto* label = new ClickableLabel(caption, client());
         label->setTextFormat(Qt::PlainText);
         label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (design.border) {
+            // A thin black line drawn in the label's text colour, the text one pixel inside it.
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+            label->setIndent(1);
+        }
         widget = label;
         break;
     }
@@ -190,28 +190,28 @@ QAction* Form1Window::menuAction(std::string_view name) const
 
 void Form1Window::setBackColor(QWidget* widget, Rgb colour)
 {
-    if (widget == client()) {
-        setWindowBackColor(colour);
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        // Every new puzzle recolours the buttons with the colour they have; parsing an unchanged
+        // style sheet again would cost more than the rest of "Genera Definizioni".
+        const QString sheet = ButtonStyle(colour);
+        if (widget->styleSheet() != sheet)
+            widget->setStyleSheet(sheet);
         return;
     }
-    QString sheet;
-    if (qobject_cast<QPushButton*>(widget) != nullptr)
-        sheet = ButtonStyle(colour);
-    else if (qobject_cast<QLabel*>(widget) != nullptr)
-        sheet = LabelStyle(colour, specOf(widget).border);
-    else
-        sheet = QStringLiteral("background-color: %1;").arg(CssColour(colour));
-    // Every new puzzle whitens all its clue labels, mostly white already; parsing an unchanged
-    // style sheet again would take most of the time of "Genera Definizioni".
-    if (widget->styleSheet() != sheet)
-        widget->setStyleSheet(sheet);
+    // Labels and the client area fill their background from the palette: far cheaper than a
+    // style sheet for each of the window's fifty labels.
+    const QColor fill(colour.r, colour.g, colour.b);
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == fill)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, fill);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 void Form1Window::setWindowBackColor(Rgb colour)
 {
-    QPalette palette = client()->palette();
-    palette.setColor(QPalette::Window, QColor(colour.r, colour.g, colour.b));
-    client()->setPalette(palette);
+    setBackColor(client(), colour);
 }
 
 Rgb Form1Window::windowBackColor() const
