@@ -60,7 +60,7 @@ Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
     for (const ControlSpec& design : Form1Controls())
         createControl(design);
     // The level-1 grid is built into the program, so the box holds it from the window's creation.
-    picture_->loadPicture(QStringLiteral(":/Dati/Schema-01.bmp"));
+    picture_->setInitialPicture(QStringLiteral(":/Dati/Schema-01.bmp"));
     for (int i = 0; i < 9; ++i)
         refreshClueNames(i);
     setTabOrderFromTable();

@@ -39,8 +39,31 @@ void PictureBox::showBlank()
     setPicture(blank);
 }
 
+void PictureBox::setInitialPicture(const QString& path)
+{
+    initialPath_ = path;
+    update();
+}
+
+void PictureBox::decodeInitialPicture() const
+{
+    if (initialPath_.isEmpty())
+        return;
+    QImage initial;
+    if (initial.load(initialPath_) && initial.size() == image_.size())
+        image_ = initial.convertToFormat(QImage::Format_RGB32);
+    initialPath_.clear();
+}
+
+const QImage& PictureBox::picture() const
+{
+    decodeInitialPicture();
+    return image_;
+}
+
 void PictureBox::setPicture(const QImage& image)
 {
+    initialPath_.clear();
     image_ = image.convertToFormat(QImage::Format_RGB32);
     // A scaled box may be too low for its grid (wide screens make the window low): a new picture
     // shows whole again.
@@ -57,6 +80,7 @@ void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& col
 {
     // Both corners are inside the filled area.
     const QRect area(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    decodeInitialPicture();
     QPainter painter(&image_);
     painter.fillRect(area, colour);
     update();
@@ -66,6 +90,7 @@ void PictureBox::drawText(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
+    decodeInitialPicture();
     QPainter painter(&image_);
     painter.setFont(drawingFont());
     painter.setPen(palette().color(QPalette::WindowText));
@@ -87,7 +112,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
-    painter.drawImage(contentsRect().topLeft(), image_);
+    painter.drawImage(contentsRect().topLeft(), picture());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

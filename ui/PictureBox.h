@@ -22,7 +22,10 @@ public:
     void setPicture(const QImage& image);
     // Takes the size of the picture (border included), as the box does whenever it gets a picture.
     void fitToPicture();
-    const QImage& picture() const { return image_; }
+    const QImage& picture() const;
+    // The picture the box holds from its creation, decoded only if it is ever needed: the first
+    // puzzle loads its own picture, usually before the window is first painted.
+    void setInitialPicture(const QString& path);
 
     // Drawing in pixels of the picture, in the box's own font and text colour.
     void fillRectangle(int x1, int y1, int x2, int y2, const QColor& colour);
@@ -47,6 +50,9 @@ private:
         QDateTime modified;
         QImage image;
     };
+    void decodeInitialPicture() const;
+
     Decoded lastFile_;
-    QImage image_;
+    mutable QString initialPath_;
+    mutable QImage image_;
 };

@@ -81,8 +81,8 @@ void QtGridView::SetText(Control textBox, const std::string& text)
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         line->setText(FromUtf8(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        // Never shown, so the text lives only in the property; laying it out would be wasted work.
         box->setProperty(ExactText, FromUtf8(text));
-        box->setPlainText(FromUtf8(text));
     }
 }
 
