@@ -51,7 +51,7 @@ private slots:
         const double toPixelsX = w.client()->width() / double(ClientWidthTwips);
         const double toPixelsY = w.client()->height() / double(ClientHeightTwips);
         for (QWidget* control : w.controls()) {
-            const auto& design = w.specOf(control);
+            const auto& design = w.designOf(control);
             const QRect at = control->geometry();
             const bool sized = control == w.picture() ||
                                (Near(at.width(), design.width * toPixelsX) && Near(at.height(), design.height * toPixelsY));

@@ -5,11 +5,11 @@
 
 namespace {
 
-constexpr FontSpec Verdana975{"Verdana", 9.75};
-constexpr FontSpec Verdana1425{"Verdana", 14.25};
-constexpr FontSpec Arial975{"Arial", 9.75};
-constexpr FontSpec Arial12{"Arial", 12};
-constexpr FontSpec DefaultFont{};
+constexpr FontDesign Verdana975{"Verdana", 9.75};
+constexpr FontDesign Verdana1425{"Verdana", 14.25};
+constexpr FontDesign Arial975{"Arial", 9.75};
+constexpr FontDesign Arial12{"Arial", 12};
+constexpr FontDesign DefaultFont{};
 constexpr Rgb DesignButton{255, 192, 128};
 
 // Placeholder captions of the clue arrays; the first puzzle replaces every one of them.
@@ -26,10 +26,10 @@ constexpr int ArrayTab(int firstTab, int lastTab, int count, int i)
     return i == count - 1 ? lastTab : firstTab + i;
 }
 
-std::vector<ControlSpec> BuildControls()
+std::vector<ControlDesign> BuildControls()
 {
     using K = ControlKind;
-    std::vector<ControlSpec> c{
+    std::vector<ControlDesign> c{
         // Visible single controls.
         {"Picture1", -1, K::PictureBox, "", 2520, 480, 6960, 3990, Verdana1425, false, false, std::nullopt, true, true, 0},
         {"Label3", -1, K::Label, "Orizzontali", 600, 360, 1095, 255, Verdana975, false, false, std::nullopt, true, true, -1},
@@ -66,7 +66,7 @@ std::vector<ControlSpec> BuildControls()
     return c;
 }
 
-constexpr std::array<MenuSpec, 8> Menus{{
+constexpr std::array<MenuDesign, 8> Menus{{
     {"mnuEsci", "Esci", "", false},
     {"mnuLivelli", "Livelli", "", true},
     {"mnuLiv1", "Livello 1", "mnuLivelli", false},
@@ -79,13 +79,13 @@ constexpr std::array<MenuSpec, 8> Menus{{
 
 }  // namespace
 
-const std::vector<ControlSpec>& Form1Controls()
+const std::vector<ControlDesign>& Form1Controls()
 {
-    static const std::vector<ControlSpec> controls = BuildControls();
+    static const std::vector<ControlDesign> controls = BuildControls();
     return controls;
 }
 
-std::span<const MenuSpec> Form1Menus()
+std::span<const MenuDesign> Form1Menus()
 {
     return Menus;
 }

@@ -27,7 +27,7 @@ QString CssColour(Rgb c)
     return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
 }
 
-QRect PixelRect(const ControlSpec& design)
+QRect PixelRect(const ControlDesign& design)
 {
     return QRect(TwipsToPixels(design.left), TwipsToPixels(design.top), TwipsToPixels(design.width),
                  TwipsToPixels(design.height));
@@ -57,7 +57,7 @@ Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
     setWindowBackColor(DesignBackground);
 
     createMenus();
-    for (const ControlSpec& design : Form1Controls())
+    for (const ControlDesign& design : Form1Controls())
         createControl(design);
     // The level-1 grid is built into the program, so the box holds it from the window's creation.
     picture_->setInitialPicture(QStringLiteral(":/Dati/Schema-01.bmp"));
@@ -68,7 +68,7 @@ Form1Window::Form1Window(QWidget* parent) : QMainWindow(parent)
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips) + menuBar()->sizeHint().height());
 }
 
-void Form1Window::createControl(const ControlSpec& design)
+void Form1Window::createControl(const ControlDesign& design)
 {
     QWidget* widget = nullptr;
     const QString caption = ToQString(design.caption);
@@ -103,7 +103,7 @@ void Form1Window::createControl(const ControlSpec& design)
         break;
     }
     widgets_.push_back(widget);
-    specs_.push_back(&design);
+    designs_.push_back(&design);
     widget->setObjectName(design.index < 0 ? ToQString(design.name)
                                          : QStringLiteral("%1_%2").arg(ToQString(design.name)).arg(design.index));
     widget->setGeometry(PixelRect(design));
@@ -128,7 +128,7 @@ void Form1Window::createMenus()
 {
     QMenuBar* bar = menuBar();
     std::vector<std::pair<std::string_view, QMenu*>> menus;
-    for (const MenuSpec& item : Form1Menus()) {
+    for (const MenuDesign& item : Form1Menus()) {
         QMenu* parentMenu = nullptr;
         for (auto& [name, menu] : menus) {
             if (name == item.parent)
@@ -152,12 +152,12 @@ void Form1Window::createMenus()
 void Form1Window::setTabOrderFromTable()
 {
     std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-        if (specs_[i]->kind != ControlKind::Label)
+    for (std::size_t i = 0; i < designs_.size(); ++i) {
+        if (designs_[i]->kind != ControlKind::Label)
             order.push_back(i);
     }
     std::sort(order.begin(), order.end(),
-              [this](std::size_t a, std::size_t b) { return specs_[a]->tabIndex < specs_[b]->tabIndex; });
+              [this](std::size_t a, std::size_t b) { return designs_[a]->tabIndex < designs_[b]->tabIndex; });
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(widgets_[order[k - 1]], widgets_[order[k]]);
 }
@@ -166,17 +166,17 @@ QWidget* Form1Window::control(std::string_view name, int index) const
 {
     if (name == "Form1")
         return client();
-    for (std::size_t i = 0; i < specs_.size(); ++i) {
-        if (specs_[i]->name == name && specs_[i]->index == index)
+    for (std::size_t i = 0; i < designs_.size(); ++i) {
+        if (designs_[i]->name == name && designs_[i]->index == index)
             return widgets_[i];
     }
     return nullptr;
 }
 
-const ControlSpec& Form1Window::specOf(const QWidget* widget) const
+const ControlDesign& Form1Window::designOf(const QWidget* widget) const
 {
     const auto at = std::find(widgets_.begin(), widgets_.end(), widget);
-    return *specs_[static_cast<std::size_t>(at - widgets_.begin())];
+    return *designs_[static_cast<std::size_t>(at - widgets_.begin())];
 }
 
 QAction* Form1Window::menuAction(std::string_view name) const

@@ -26,9 +26,9 @@ public:
     // The client area below the menu bar, on which every control sits.
     QWidget* client() const { return centralWidget(); }
 
-    // The controls in the form's fixed order (as the design table lists them), and their specs.
+    // The controls in the form's fixed order (as the design table lists them), and their designs.
     const std::vector<QWidget*>& controls() const { return widgets_; }
-    const ControlSpec& specOf(const QWidget* widget) const;
+    const ControlDesign& designOf(const QWidget* widget) const;
 
     // A menu item by name (a drop-down menu's item is the action that opens it); nullptr if none.
     QAction* menuAction(std::string_view name) const;
@@ -55,12 +55,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControl(const ControlSpec& design);
+    void createControl(const ControlDesign& design);
     void createMenus();
     void setTabOrderFromTable();
 
     std::vector<QWidget*> widgets_;
-    std::vector<const ControlSpec*> specs_;
+    std::vector<const ControlDesign*> designs_;
     std::vector<QAction*> actions_;
     PictureBox* picture_ = nullptr;
     bool shownOnce_ = false;
