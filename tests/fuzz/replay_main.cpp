@@ -5,36 +5,25 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-void Replay(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    int inputs = 0;
+    std::vector<std::filesystem::path> files;
     for (int a = 1; a < argc; ++a) {
-        const std::filesystem::path path(argv[a]);
-        if (std::filesystem::is_directory(path)) {
-            for (const auto& item : std::filesystem::directory_iterator(path)) {
-                Replay(item.path());
-                ++inputs;
-            }
-        } else {
-            Replay(path);
-            ++inputs;
-        }
+        if (std::filesystem::is_directory(argv[a]))
+            files.insert(files.end(), std::filesystem::directory_iterator(argv[a]), std::filesystem::directory_iterator());
+        else
+            files.emplace_back(argv[a]);
     }
-    std::printf("%d inputs replayed\n", inputs);
-    return inputs > 0 ? 0 : 1;
+    for (const std::filesystem::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%zu inputs replayed\n", files.size());
+    return files.empty() ? 1 : 0;
 }
