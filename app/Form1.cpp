@@ -3,11 +3,11 @@
 
 #include "AnswerCheck.h"
 #include "ClickableLabel.h"
+#include "clsResize.h"
 #include "ClueSelection.h"
 #include "Levels.h"
 #include "PictureBox.h"
 #include "QtScalableWindow.h"
-#include "clsResize.h"
 #include "Version.h"
 
 #include <QAction>
@@ -105,9 +105,18 @@ void Form1::SelectLevel(int number)
     level.generate(state_, view_, random_);
 }
 
-void Form1::mnuLiv1_Click() { SelectLevel(1); }
-void Form1::mnuLiv2_Click() { SelectLevel(2); }
-void Form1::mnuLiv3_Click() { SelectLevel(3); }
+void Form1::mnuLiv1_Click()
+{
+    SelectLevel(1);
+}
+void Form1::mnuLiv2_Click()
+{
+    SelectLevel(2);
+}
+void Form1::mnuLiv3_Click()
+{
+    SelectLevel(3);
+}
 
 void Form1::Command1_Click()
 {
@@ -182,11 +191,12 @@ QString InformationText()
     // Line feed before carriage return, as the box has always had them; it shows each pair as one break.
     const QString paragraph = QStringLiteral("\n\r\n\r");
     const QString line = QStringLiteral("\n\r");
-    return QStringLiteral("Quadrivello versione %1, degli sviluppatori di Quadrivello").arg(QStringLiteral(QUADRIVELLO_VERSION))
-        + paragraph
-        + QStringLiteral("Domande e segnalazioni: agli sviluppatori, tramite il progetto da cui avete ricevuto il gioco.")
-        + paragraph
-        + QStringLiteral("\u00a9 2026 gli sviluppatori di Quadrivello \u2013 licenza MIT (vedere il file LICENSE).")
-        + line
-        + QStringLiteral("Software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
+    return QStringLiteral("Quadrivello versione %1, degli sviluppatori di Quadrivello")
+               .arg(QStringLiteral(QUADRIVELLO_VERSION)) +
+           paragraph +
+           QStringLiteral(
+               "Domande e segnalazioni: agli sviluppatori, tramite il progetto da cui avete ricevuto il gioco.") +
+           paragraph +
+           QStringLiteral("\u00a9 2026 gli sviluppatori di Quadrivello \u2013 licenza MIT (vedere il file LICENSE).") +
+           line + QStringLiteral("Software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-template <typename Table>
-int CountMatches(const Table& answers, const Table& solutions, int slots)
+template <typename Table> int CountMatches(const Table& answers, const Table& solutions, int slots)
 {
     int count = 0;
     for (int i = 0; i < slots; ++i) {

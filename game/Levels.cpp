@@ -6,6 +6,8 @@
 
 namespace {
 
+// The tables keep one row per line.
+// clang-format off
 // Level 1: nine across and eight down entries, all of two cells.
 constexpr std::array Level1Across{
     AcrossEntry(0, 'A', 0, 0, 2), AcrossEntry(1, 'C', 0, 3, 2), AcrossEntry(2, 'E', 1, 1, 2),
@@ -91,6 +93,7 @@ const std::array<LevelData, LevelCount> AllLevels{{
      {Level3Across, Level3Down, 4}, {Level3AcrossRules, Level3DownRules},
      GeneratePuzzleLevel3, ConfirmAnswerLevel3},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -81,7 +81,10 @@ struct DigitSource {
     int digit = 0;
 };
 inline constexpr DigitSource Free{};
-constexpr DigitSource DigitOf(int acrossIndex, int digit) { return DigitSource{acrossIndex, digit}; }
+constexpr DigitSource DigitOf(int acrossIndex, int digit)
+{
+    return DigitSource{acrossIndex, digit};
+}
 
 struct DownRule {
     Integer index = 0;
@@ -105,7 +108,7 @@ using ConfirmRoutine = void (*)(PuzzleState&, GridView&);
 
 struct LevelData {
     Integer number = 1;
-    std::string_view pictureName;    // appended to the application folder
+    std::string_view pictureName;  // appended to the application folder
     LevelPalette palette;
     std::string_view acrossLetters;  // one letter per across clue, in clue-index order
     std::string_view downLetters;

@@ -20,18 +20,18 @@ inline constexpr Integer Down = 2;
 inline constexpr int ClueSlots = 9;
 
 struct PuzzleState {
-    std::shared_ptr<clsResize> Resizer;                 // the window's scaler
+    std::shared_ptr<clsResize> Resizer;  // the window's scaler
     std::array<Integer, ClueSlots> HorizontalSolutions{};
-    std::array<Integer, ClueSlots> HorizontalAnswers{};   // 0 = no answer yet
+    std::array<Integer, ClueSlots> HorizontalAnswers{};  // 0 = no answer yet
     std::array<Integer, ClueSlots> VerticalSolutions{};
-    std::array<Integer, ClueSlots> VerticalAnswers{};     // 0 = no answer yet
-    Integer SelectedHorizontalIndex = 0;                  // across clue last clicked
-    Integer SelectedVerticalIndex = 0;                    // down clue last clicked
+    std::array<Integer, ClueSlots> VerticalAnswers{};  // 0 = no answer yet
+    Integer SelectedHorizontalIndex = 0;               // across clue last clicked
+    Integer SelectedVerticalIndex = 0;                 // down clue last clicked
     Integer SelectedDirection = NoDirection;
-    Integer ClueValue = 0;      // the number the clue being built describes
-    Integer ClueOperator = 0;   // 1 sum, 2 difference, 3 product, 4 quotient
-    std::string ClueText;       // the clue text last built
-    Integer ClueDivisor = 0;    // a divisor found for ClueValue, 0 if none
-    std::string PicturePath;    // full path of the current level's grid picture
-    Integer CurrentLevel = 0;   // 1 to 3 from the first activation on
+    Integer ClueValue = 0;     // the number the clue being built describes
+    Integer ClueOperator = 0;  // 1 sum, 2 difference, 3 product, 4 quotient
+    std::string ClueText;      // the clue text last built
+    Integer ClueDivisor = 0;   // a divisor found for ClueValue, 0 if none
+    std::string PicturePath;   // full path of the current level's grid picture
+    Integer CurrentLevel = 0;  // 1 to 3 from the first activation on
 };

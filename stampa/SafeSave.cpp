@@ -20,21 +20,24 @@ SaveResult Failed(SaveResult::Outcome outcome, const QString& message)
 
 SaveResult ExistsAlready(const QString& path)
 {
-    return Failed(SaveResult::Outcome::Exists,
-                  QStringLiteral("il file %1 esiste già: scegli un altro nome o aggiungi --sovrascrivi").arg(Quoted(path)));
+    return Failed(
+        SaveResult::Outcome::Exists,
+        QStringLiteral("il file %1 esiste già: scegli un altro nome o aggiungi --sovrascrivi").arg(Quoted(path)));
 }
 
 SaveResult CannotCreate(const QString& folder)
 {
-    return Failed(SaveResult::Outcome::Unwritable,
-                  QStringLiteral("non si può scrivere nella cartella %1: mancano i permessi o il disco è in sola lettura")
-                      .arg(Quoted(folder)));
+    return Failed(
+        SaveResult::Outcome::Unwritable,
+        QStringLiteral("non si può scrivere nella cartella %1: mancano i permessi o il disco è in sola lettura")
+            .arg(Quoted(folder)));
 }
 
 SaveResult WriteFailed(const QString& path)
 {
-    return Failed(SaveResult::Outcome::WriteFailed,
-                  QStringLiteral("scrittura di %1 non riuscita (disco pieno?): il file non è stato creato").arg(Quoted(path)));
+    return Failed(
+        SaveResult::Outcome::WriteFailed,
+        QStringLiteral("scrittura di %1 non riuscita (disco pieno?): il file non è stato creato").arg(Quoted(path)));
 }
 
 }  // namespace
@@ -73,8 +76,8 @@ SaveResult SaveBeside(const QString& path, bool replace, const std::function<boo
         return WriteFailed(path);
     file.close();
     // A temporary file is private to its owner; the sheets are an ordinary document.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     if (!file.rename(target.absoluteFilePath())) {
         if (QFileInfo::exists(target.absoluteFilePath()))
             return ExistsAlready(path);

@@ -8,7 +8,13 @@
 class QIODevice;
 
 struct SaveResult {
-    enum class Outcome { Saved, Exists, NoFolder, Unwritable, WriteFailed };
+    enum class Outcome {
+        Saved,
+        Exists,
+        NoFolder,
+        Unwritable,
+        WriteFailed
+    };
     Outcome outcome = Outcome::Saved;
     QString message;  // Italian, one line, when not Saved
 };

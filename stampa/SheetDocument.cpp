@@ -70,8 +70,8 @@ void PaintNameLine(QPainter& painter, double top)
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const QString blank = QStringLiteral("______");
-    const std::array<std::pair<QString, double>, 3> fields{{
-        {QStringLiteral("Nome: "), 68.0}, {QStringLiteral("  Classe: "), 22.0}, {QStringLiteral("  Data: "), 28.0}}};
+    const std::array<std::pair<QString, double>, 3> fields{
+        {{QStringLiteral("Nome: "), 68.0}, {QStringLiteral("  Classe: "), 22.0}, {QStringLiteral("  Data: "), 28.0}}};
     double x = Mm(Margin);
     const double baseline = Mm(top) + metrics.ascent();
     for (const auto& [label, lineLength] : fields) {
@@ -109,7 +109,8 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& 
 {
     painter.setPen(Ink);
     painter.setFont(TextFont(22, true));
-    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quadrivello"));
+    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Quadrivello"));
     painter.setFont(TextFont(16));
     painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignRight | Qt::AlignVCenter, LevelName(set));
     painter.setPen(QPen(Ink, Mm(0.5)));
@@ -119,8 +120,9 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& 
     PaintNameLine(painter, 34);
 
     painter.setFont(TextFont(10.5));
-    painter.drawText(MmRect(Margin, 46, ContentWidth, 7), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per casella."));
+    painter.drawText(
+        MmRect(Margin, 46, ContentWidth, 7), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per casella."));
 
     PaintGrid(painter, *set.level, GridArea(MmRect(Margin, 56, ContentWidth, 110)));
 

@@ -56,8 +56,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
         }
 
         const bool isFlag = name == QLatin1String("--soluzioni") || name == QLatin1String("--sovrascrivi");
-        const bool takesValue = name == QLatin1String("--livello") || name == QLatin1String("--schede")
-            || name == QLatin1String("--seme") || name == QLatin1String("-o");
+        const bool takesValue = name == QLatin1String("--livello") || name == QLatin1String("--schede") ||
+                                name == QLatin1String("--seme") || name == QLatin1String("-o");
         if (!isFlag && !takesValue) {
             if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
                 return Failure(QStringLiteral("opzione sconosciuta: %1").arg(Quoted(name)));
@@ -88,7 +88,8 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             const auto sheets = Digits(*value);
             if (!sheets || *sheets < 1 || *sheets > MaxSheets)
                 return Failure(QStringLiteral("numero di schede non valido: %1 (deve essere da 1 a %2)")
-                                   .arg(Quoted(*value)).arg(MaxSheets));
+                                   .arg(Quoted(*value))
+                                   .arg(MaxSheets));
             options.sheets = static_cast<int>(*sheets);
         } else if (name == QLatin1String("--seme")) {
             const auto seed = Digits(*value);
@@ -110,24 +111,23 @@ ParsedArguments ParseArguments(const QStringList& arguments)
 
 QString HelpText()
 {
-    return QStringLiteral(
-        "Uso: quadrivello-stampa [opzioni] -o FILE.pdf\n"
-        "Scrive in un PDF schede di Quadrivello da stampare per la classe: formato A4,\n"
-        "una scheda per pagina, con la griglia vuota e le definizioni orizzontali e verticali.\n"
-        "\n"
-        "Opzioni:\n"
-        "  --livello N     livello delle schede: 1, 2 o 3 (predefinito: 1)\n"
-        "  --schede N      quante schede scrivere, da 1 a 500 (predefinito: 1)\n"
-        "  --seme S        seme dei numeri casuali, da 0 a 4294967295; lo stesso seme con lo\n"
-        "                  stesso livello ridà le stesse schede. Senza, viene preso\n"
-        "                  dall'orologio; in ogni caso è stampato in fondo a ogni pagina\n"
-        "  --soluzioni     aggiunge, dopo le schede, le pagine con le soluzioni\n"
-        "  -o FILE.pdf     il file PDF da scrivere (obbligatorio)\n"
-        "  --sovrascrivi   sostituisce FILE.pdf se esiste già\n"
-        "  -h, --help      mostra questo aiuto\n"
-        "\n"
-        "Esempio:\n"
-        "  quadrivello-stampa --livello 2 --schede 4 --soluzioni -o schede.pdf\n");
+    return QStringLiteral("Uso: quadrivello-stampa [opzioni] -o FILE.pdf\n"
+                          "Scrive in un PDF schede di Quadrivello da stampare per la classe: formato A4,\n"
+                          "una scheda per pagina, con la griglia vuota e le definizioni orizzontali e verticali.\n"
+                          "\n"
+                          "Opzioni:\n"
+                          "  --livello N     livello delle schede: 1, 2 o 3 (predefinito: 1)\n"
+                          "  --schede N      quante schede scrivere, da 1 a 500 (predefinito: 1)\n"
+                          "  --seme S        seme dei numeri casuali, da 0 a 4294967295; lo stesso seme con lo\n"
+                          "                  stesso livello ridà le stesse schede. Senza, viene preso\n"
+                          "                  dall'orologio; in ogni caso è stampato in fondo a ogni pagina\n"
+                          "  --soluzioni     aggiunge, dopo le schede, le pagine con le soluzioni\n"
+                          "  -o FILE.pdf     il file PDF da scrivere (obbligatorio)\n"
+                          "  --sovrascrivi   sostituisce FILE.pdf se esiste già\n"
+                          "  -h, --help      mostra questo aiuto\n"
+                          "\n"
+                          "Esempio:\n"
+                          "  quadrivello-stampa --livello 2 --schede 4 --soluzioni -o schede.pdf\n");
 }
 
 QString HelpHint()

@@ -19,7 +19,11 @@ struct SheetOptions {
 };
 
 struct ParsedArguments {
-    enum class Outcome { Run, Help, Error };
+    enum class Outcome {
+        Run,
+        Help,
+        Error
+    };
     Outcome outcome = Outcome::Run;
     SheetOptions options;
     QString error;  // one line, when the outcome is Error

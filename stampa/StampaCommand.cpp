@@ -36,8 +36,7 @@ int RunStampa(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << Program << ": " << parsed.error << '\n' << HelpHint() << '\n';
         err.flush();
         return ExitBadArguments;
-    case ParsedArguments::Outcome::Run:
-        break;
+    case ParsedArguments::Outcome::Run: break;
     }
 
     const SheetOptions& options = parsed.options;

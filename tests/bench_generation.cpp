@@ -58,8 +58,7 @@ std::pair<double, double> PuzzlesPerSecond(int level)
 }
 
 // Milliseconds of one call, as median and worst over `runs` calls after a few warm-up calls.
-template <class F>
-void ReportMilliseconds(const char* what, int runs, F call)
+template <class F> void ReportMilliseconds(const char* what, int runs, F call)
 {
     for (int i = 0; i < 20; ++i)
         call();

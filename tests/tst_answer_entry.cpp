@@ -33,7 +33,9 @@ class TestAnswerEntry : public QObject {
     // then the entry's clue; types the text and confirms it.
     void Confirm(int level, int direction, int index, const std::string& text)
     {
-        const auto click = [&](int d, int k) { d == Across ? SelectAcrossClue(state, view, k) : SelectDownClue(state, view, k); };
+        const auto click = [&](int d, int k) {
+            d == Across ? SelectAcrossClue(state, view, k) : SelectDownClue(state, view, k);
+        };
         state.CurrentLevel = static_cast<Integer>(level);
         click(Across + Down - direction, 5);
         click(direction, index);
@@ -58,16 +60,44 @@ private slots:
         QTest::newRow("empty") << Case{1, Across, 0, "", A1, {"", ""}, 0};
         QTest::newRow("letter counts 0") << Case{1, Across, 0, "4a", A1, {"4", "a"}, 40};
         QTest::newRow("third ignored") << Case{1, Across, 0, "475", A1, {"4", "7"}, 47};
-        QTest::newRow("12 on three cells") << Case{2, Across, 1, "12", {{261, 26}, {338, 26}, {415, 26}}, {"1", "2", ""}, 120};
+        QTest::newRow("12 on three cells")
+            << Case{2, Across, 1, "12", {{261, 26}, {338, 26}, {415, 26}}, {"1", "2", ""}, 120};
         QTest::newRow("four digits, two cells") << Case{3, Across, 1, "1234", {{30, 78}, {107, 78}}, {"1", "2"}, 12};
         QTest::newRow("9999") << Case{3, Across, 0, "9999", A3, {"9", "9", "9", "9"}, 9999};
-        QTest::newRow("e acute is one character") << Case{1, Across, 0, "\xc3\xa9" "7", A1, {"\xc3\xa9", "7"}, 7};
-        QTest::newRow("emoji is one character")
-            << Case{3, Across, 0, "1\xf0\x9f\x98\x80" "23", A3, {"1", "\xf0\x9f\x98\x80", "2", "3"}, 1023};
-        QTest::newRow("stray bytes one each") << Case{3, Across, 0, "\xff\xe9" "5\xc3", A3, {"\xff", "\xe9", "5", "\xc3"}, 50};
+        QTest::newRow("e acute is one character") << Case{1,
+                                                          Across,
+                                                          0,
+                                                          "\xc3\xa9"
+                                                          "7",
+                                                          A1,
+                                                          {"\xc3\xa9", "7"},
+                                                          7};
+        QTest::newRow("emoji is one character") << Case{3,
+                                                        Across,
+                                                        0,
+                                                        "1\xf0\x9f\x98\x80"
+                                                        "23",
+                                                        A3,
+                                                        {"1", "\xf0\x9f\x98\x80", "2", "3"},
+                                                        1023};
+        QTest::newRow("stray bytes one each") << Case{3,
+                                                      Across,
+                                                      0,
+                                                      "\xff\xe9"
+                                                      "5\xc3",
+                                                      A3,
+                                                      {"\xff", "\xe9", "5", "\xc3"},
+                                                      50};
         QTest::newRow("encoded surrogate half, overlong slash: stray bytes")
             << Case{3, Across, 0, "\xed\xa0\x80\xe0\x80\xaf", A3, {"\xed", "\xa0", "\x80", "\xe0"}, 0};
-        QTest::newRow("an arabic-indic digit is no digit") << Case{1, Across, 0, "\xd9\xa3" "3", A1, {"\xd9\xa3", "3"}, 3};
+        QTest::newRow("an arabic-indic digit is no digit") << Case{1,
+                                                                   Across,
+                                                                   0,
+                                                                   "\xd9\xa3"
+                                                                   "3",
+                                                                   A1,
+                                                                   {"\xd9\xa3", "3"},
+                                                                   3};
         QTest::newRow("10000-character paste, down")
             << Case{2, Down, 0, "98" + std::string(9998, '7'), {{30, 26}, {30, 78}, {30, 130}}, {"9", "8", "7"}, 987};
     }
@@ -75,7 +105,7 @@ private slots:
     void charactersGoIntoTheEntrysCells()
     {
         QFETCH(Case, c);
-                state.HorizontalAnswers.fill(11);
+        state.HorizontalAnswers.fill(11);
         state.VerticalAnswers.fill(22);
         PuzzleState expected = state;
         Confirm(c.level, c.direction, c.index, c.text);
@@ -96,7 +126,8 @@ private slots:
         QVERIFY(view.drawn == drawn);
 
         // Only the selected slot changes, the crossing entries' answers stay as they were.
-        (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(c.index)] = Integer(c.value);
+        (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(c.index)] =
+            Integer(c.value);
         QCOMPARE(state.HorizontalAnswers, expected.HorizontalAnswers);
         QCOMPARE(state.VerticalAnswers, expected.VerticalAnswers);
     }

@@ -79,10 +79,14 @@ private slots:
     {
         // Under 800 pixels the window would overflow the screen, and under 313 pixels 8 bits: it
         // covers the screen instead.
-        const struct { int screenWidth, screenHeight; Values outer; } rows[] = {
-            {1024, 768, {1690, 1267.5, 11980, 8985}}, {1920, 1080, {8496, 4779, 11808, 6642}},
-            {800, 600, {0, 0, 12000, 9000}},          {799, 600, {0, 0, 11985, 9000}},
-            {300, 200, {0, 0, 4500, 3000}}};
+        const struct {
+            int screenWidth, screenHeight;
+            Values outer;
+        } rows[] = {{1024, 768, {1690, 1267.5, 11980, 8985}},
+                    {1920, 1080, {8496, 4779, 11808, 6642}},
+                    {800, 600, {0, 0, 12000, 9000}},
+                    {799, 600, {0, 0, 11985, 9000}},
+                    {300, 200, {0, 0, 4500, 3000}}};
         for (const auto& row : rows) {
             const FakeControl menuItem{.unavailable = {P::Left, P::Top, P::Width, P::Height}};
             FakeWindow w({Box(2520, 480, 6960, 3990), menuItem, {.values = {100, 200, 1000, 2000}, .line = true}});
@@ -126,10 +130,10 @@ private slots:
 
     void tagsChooseWhatIsScaled()
     {
-        const std::pair<std::string, Values> rows[] = {
-            {"", {200, 300, 200, 300}},     {"@L,T", {200, 300, 100, 100}}, {"@lt", {200, 300, 100, 100}},
-            {"LT", {200, 300, 200, 300}},   {"x@W", {200, 300, 200, 300}},  {"@", {100, 100, 100, 100}},
-            {"@xyz", {100, 100, 100, 100}}, {"@hW", {100, 100, 200, 300}}};
+        const std::pair<std::string, Values> rows[] = {{"", {200, 300, 200, 300}},     {"@L,T", {200, 300, 100, 100}},
+                                                       {"@lt", {200, 300, 100, 100}},  {"LT", {200, 300, 200, 300}},
+                                                       {"x@W", {200, 300, 200, 300}},  {"@", {100, 100, 100, 100}},
+                                                       {"@xyz", {100, 100, 100, 100}}, {"@hW", {100, 100, 200, 300}}};
         FakeWindow w({});
         for (const auto& [tag, values] : rows)
             w.controls.push_back(Box(100, 100, 100, 100, tag));

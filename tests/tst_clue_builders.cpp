@@ -29,8 +29,14 @@ QString Clue(int t, int op, std::initializer_list<float> draws, std::size_t* use
     return QString::fromStdString(state.ClueText);
 }
 
-float Operand(int t, int a) { return ScriptedRandom::For(a - 1, t - 5, 0); }
-float Divisor(int d) { return ScriptedRandom::For(d, 12, 2); }
+float Operand(int t, int a)
+{
+    return ScriptedRandom::For(a - 1, t - 5, 0);
+}
+float Divisor(int d)
+{
+    return ScriptedRandom::For(d, 12, 2);
+}
 
 }  // namespace
 
@@ -45,11 +51,16 @@ private slots:
             float draw;  // negative: no draw scripted
             const char* text;
         } rows[] = {
-            {58, SumClue, Operand(58, 21), " 21 + 37"},   {58, DifferenceClue, Operand(58, 21), " 79 - 21"},
-            {66, ProductClue, -1, " 11 * 6"},             {58, ProductClue, -1, " 29 * 2"},
-            {49, ProductClue, -1, " 7 * 7"},              {98, ProductClue, -1, " 14 * 7"},
-            {4, ProductClue, -1, " 2 * 2"},               {50, QuotientClue, Divisor(2), " 100 / 2"},
-            {97, ProductClue, Divisor(5), " 485 / 5"},    {58, 0, -1, "previous"},
+            {58, SumClue, Operand(58, 21), " 21 + 37"},
+            {58, DifferenceClue, Operand(58, 21), " 79 - 21"},
+            {66, ProductClue, -1, " 11 * 6"},
+            {58, ProductClue, -1, " 29 * 2"},
+            {49, ProductClue, -1, " 7 * 7"},
+            {98, ProductClue, -1, " 14 * 7"},
+            {4, ProductClue, -1, " 2 * 2"},
+            {50, QuotientClue, Divisor(2), " 100 / 2"},
+            {97, ProductClue, Divisor(5), " 485 / 5"},
+            {58, 0, -1, "previous"},
             {58, 5, -1, "previous"},
         };
         for (const auto& row : rows) {

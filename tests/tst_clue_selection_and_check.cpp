@@ -23,7 +23,8 @@ std::string Coloured(RecordingView& view)
         for (int i = 0; i < (a < 2 ? 9 : 8); ++i) {
             const Rgb back = view.label(LabelArray(a), i).back;
             if (!(back == White))
-                found += std::string(" ") + names[a] + "(" + std::to_string(i) + ")" + (back == SelectionHighlight ? "" : "?");
+                found += std::string(" ") + names[a] + "(" + std::to_string(i) + ")" +
+                         (back == SelectionHighlight ? "" : "?");
         }
     }
     return found;
@@ -55,7 +56,8 @@ private slots:
         PuzzleState state;
         RecordingView view;
         for (auto [direction, index, highlighted] : {std::tuple(Across, 3, " Label5(3) Label4(3)"),
-                                                     {Down, 5, " Label7(5) Label8(5)"}, {Down, 5, " Label7(5) Label8(5)"}}) {
+                                                     {Down, 5, " Label7(5) Label8(5)"},
+                                                     {Down, 5, " Label7(5) Label8(5)"}}) {
             for (auto& array : view.labels)
                 for (RecordingView::Label& label : array)
                     label.back = Rgb{1, 2, 3};  // so any label the click leaves alone shows
@@ -77,9 +79,9 @@ private slots:
         RecordingView view;
         state.CurrentLevel = 1;
         QCOMPARE(Counts(state), std::pair(0, 0));  // answers 0 match solutions 0 but are no answers
-        state.HorizontalSolutions[0] = 47;  // A
-        state.VerticalSolutions[0] = 71;    // B starts in A's second cell
-        state.HorizontalSolutions[1] = 35;  // C
+        state.HorizontalSolutions[0] = 47;         // A
+        state.VerticalSolutions[0] = 71;           // B starts in A's second cell
+        state.HorizontalSolutions[1] = 35;         // C
         Answer(state, view, Across, 0, "47");
         QCOMPARE(Counts(state), std::pair(1, 0));  // the 7 drawn into B is not B's answer
         Answer(state, view, Across, 1, "35");
@@ -100,7 +102,8 @@ private slots:
             for (const auto& entries : {geometry.across, geometry.down}) {
                 for (const GridEntry& e : entries) {
                     const std::string digits(std::size_t(e.length), char('1' + e.index));
-                    (e.direction == Across ? state.HorizontalSolutions : state.VerticalSolutions)[std::size_t(e.index)] =
+                    (e.direction == Across ? state.HorizontalSolutions
+                                           : state.VerticalSolutions)[std::size_t(e.index)] =
                         Integer(std::stoi(digits));
                     Answer(state, view, e.direction, e.index, digits);
                 }
@@ -108,8 +111,8 @@ private slots:
             view.clearLog();
             CheckAnswers(state, view);
             QCOMPARE(view.calls, std::vector<std::string>{"message"});  // the check changes nothing
-            QCOMPARE(view.messages.front(), "Giusti Orizzontali  " + std::to_string(across) + " dati\r\nGiusti Verticali  " +
-                                                std::to_string(down) + " dati");
+            QCOMPARE(view.messages.front(), "Giusti Orizzontali  " + std::to_string(across) +
+                                                " dati\r\nGiusti Verticali  " + std::to_string(down) + " dati");
         }
         QCOMPARE(CheckMessage({0, 0}), std::string("Giusti Orizzontali  0 dati\r\nGiusti Verticali  0 dati"));
     }

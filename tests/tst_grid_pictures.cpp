@@ -44,7 +44,8 @@ private slots:
                         for (int x = cell.left() + 2; x < cell.left() + 20; ++x)
                             dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
                     const char letter = map.letter[row][column];
-                    QVERIFY2(letter ? dark > 10 : dark == 0, qPrintable(QStringLiteral("level %1 cell %2,%3").arg(n).arg(row).arg(column)));
+                    QVERIFY2(letter ? dark > 10 : dark == 0,
+                             qPrintable(QStringLiteral("level %1 cell %2,%3").arg(n).arg(row).arg(column)));
                 }
             }
         }

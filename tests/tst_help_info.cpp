@@ -77,8 +77,9 @@ private slots:
     {
         // Author with version; a contact that invents no address; two lines of terms naming the licence.
         const QString line = QStringLiteral("(\\S[^\\n\\r]*\\S)");
-        const auto shape = QRegularExpression("^" + line + "\n\r\n\r" + line + "\n\r\n\r" + line + "\n\r" + line + "\\z")
-                               .match(InformationText());
+        const auto shape =
+            QRegularExpression("^" + line + "\n\r\n\r" + line + "\n\r\n\r" + line + "\n\r" + line + "\\z")
+                .match(InformationText());
         QVERIFY2(shape.hasMatch(), qPrintable(InformationText()));
         QVERIFY(shape.captured(1).startsWith("Quadrivello") && shape.captured(1).contains(QUADRIVELLO_VERSION));
         QVERIFY(!shape.captured(2).contains(u'@') && !shape.captured(2).contains("http"));

@@ -34,9 +34,9 @@ private slots:
         // Each section starts on its planned page and the contents list on page 1 names it; pdftotext ends
         // every page with a form feed.
         const QStringList pages = Poppler("pdftotext", {manual, "-"}).split(u'\f');
-        const char* sections[] = {"Che cos’è Quadrivello", "La finestra del gioco", "Come si gioca",
-                                  "Le quattro operazioni", "I tre livelli", "Un esempio svolto",
-                                  "Menu e pulsanti", "Per insegnanti e genitori"};
+        const char* sections[] = {
+            "Che cos’è Quadrivello", "La finestra del gioco", "Come si gioca",   "Le quattro operazioni",
+            "I tre livelli",         "Un esempio svolto",     "Menu e pulsanti", "Per insegnanti e genitori"};
         QCOMPARE(pages.size(), 8 + 1);
         for (int page = 1; page <= 8; ++page) {
             const QString heading = QString::fromUtf8(sections[page - 1]);

@@ -34,8 +34,9 @@ private slots:
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
         }
-        const auto [status, output] = Run(QUADRIVELLO_CPACK, {"-G", "DEB", "--config",
-                                          QUADRIVELLO_BUILD_DIR "/CPackConfig.cmake", "-B", scratch_.path()});
+        const auto [status, output] =
+            Run(QUADRIVELLO_CPACK,
+                {"-G", "DEB", "--config", QUADRIVELLO_BUILD_DIR "/CPackConfig.cmake", "-B", scratch_.path()});
         QVERIFY2(status == 0, qPrintable(output));
         const QStringList debs = QDir(scratch_.path()).entryList({"*.deb"}, QDir::Files);
         QCOMPARE(debs.size(), 1);
@@ -86,15 +87,15 @@ private slots:
         QFile entry(root_ + "/usr/share/applications/quadrivello.desktop");
         QVERIFY(entry.open(QIODevice::ReadOnly));
         const QByteArray text = entry.readAll();
-        for (const char* line : {"\nCategories=Game;LogicGame;Education;\n", "\nExec=quadrivello\n",
-                                 "\nIcon=quadrivello\n"})
+        for (const char* line :
+             {"\nCategories=Game;LogicGame;Education;\n", "\nExec=quadrivello\n", "\nIcon=quadrivello\n"})
             QVERIFY2(text.contains(line), line);
         if (QStandardPaths::findExecutable("appstreamcli").isEmpty())
             QSKIP("appstreamcli is not installed");
         // The game has no domain of its own to build a reverse-domain id from; that one remark is allowed.
-        const auto [status, output] = Run("appstreamcli", {"validate", "--no-net",
-                                                           "--override=cid-desktopapp-is-not-rdns=info",
-                                                           root_ + "/usr/share/metainfo/quadrivello.metainfo.xml"});
+        const auto [status, output] =
+            Run("appstreamcli", {"validate", "--no-net", "--override=cid-desktopapp-is-not-rdns=info",
+                                 root_ + "/usr/share/metainfo/quadrivello.metainfo.xml"});
         QVERIFY2(status == 0, qPrintable(output));
     }
 

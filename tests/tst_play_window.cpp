@@ -62,11 +62,12 @@ private slots:
         Click(w.control("Label4", 2));
         QTest::keyClicks(w.control("Text3"), QStringLiteral("5"));
         const QImage window = w.grab().toImage();
-        for (QWidget* target : {w.control("Label5", 0), w.control("Label5", 2), w.control("Label7", 7), w.control("Label3"),
-                                w.control("Label6"), static_cast<QWidget*>(w.picture())})
+        for (QWidget* target : {w.control("Label5", 0), w.control("Label5", 2), w.control("Label7", 7),
+                                w.control("Label3"), w.control("Label6"), static_cast<QWidget*>(w.picture())})
             Click(target);
         QCOMPARE(w.grab().toImage(), window);
-        QCOMPARE(std::pair(form.state().SelectedDirection, form.state().SelectedHorizontalIndex), std::pair(Across, Integer(2)));
+        QCOMPARE(std::pair(form.state().SelectedDirection, form.state().SelectedHorizontalIndex),
+                 std::pair(Across, Integer(2)));
 
         form.state().HorizontalSolutions[0] = 47;
         PlayAndExpectDigitsIn(w, "Label4", 0, QStringLiteral("47"), {QPoint(30, 26), QPoint(107, 26)});

@@ -25,7 +25,10 @@
 namespace {
 
 std::mt19937 rng;
-int Roll(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+int Roll(int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
 
 // Closes each message box as soon as it shows, and keeps its text.
 struct MessageCloser : QObject {
@@ -34,7 +37,8 @@ struct MessageCloser : QObject {
     {
         if (auto* box = qobject_cast<QMessageBox*>(watched); box != nullptr && event->type() == QEvent::Show) {
             texts << box->text();
-            QMetaObject::invokeMethod(box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -43,11 +47,45 @@ struct MessageCloser : QObject {
 // Pieces a player might type or paste: digits of every kind, emoji, right-to-left text, control
 // characters, combining marks and a lone surrogate.
 const QStringList Pieces{
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "47", "9999", " ", "-", "+", "a", "Z", "x",
-    "\u00e8", "\U0001F600", "\U0001F44D\U0001F3FD", "\U0001F1EE\U0001F1F9", "\u05E9\u05DC\u05D5\u05DD",
-    "\u0645\u0631\u062D\u0628\u0627", "\u200F", "\u202E", "\u0661\u0662", "\uFF11\uFF12", "e\u0301",
-    "\t", "\r", "\n", "\r\n", QString(QChar(0x01)), QString(QChar(0x1B)), QString(QChar(0x7F)),
-    QString(QChar(0)), QString(QChar(0xD800)), "\uFFFD",
+    "0",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "6",
+    "7",
+    "8",
+    "9",
+    "47",
+    "9999",
+    " ",
+    "-",
+    "+",
+    "a",
+    "Z",
+    "x",
+    "\u00e8",
+    "\U0001F600",
+    "\U0001F44D\U0001F3FD",
+    "\U0001F1EE\U0001F1F9",
+    "\u05E9\u05DC\u05D5\u05DD",
+    "\u0645\u0631\u062D\u0628\u0627",
+    "\u200F",
+    "\u202E",
+    "\u0661\u0662",
+    "\uFF11\uFF12",
+    "e\u0301",
+    "\t",
+    "\r",
+    "\n",
+    "\r\n",
+    QString(QChar(0x01)),
+    QString(QChar(0x1B)),
+    QString(QChar(0x7F)),
+    QString(QChar(0)),
+    QString(QChar(0xD800)),
+    "\uFFFD",
 };
 
 QString RandomText(int pieces)
@@ -102,8 +140,10 @@ QString Broken(Form1& form, bool armed, const QStringList& shown)
 
     // Labels beyond the level stay hidden; at most one clue, letter and text together, is highlighted.
     QStringList lit;
-    const struct { const char* array; int count, used; } arrays[] = {
-        {"Label5", 9, across}, {"Label4", 9, across}, {"Label7", 8, down}, {"Label8", 8, down}};
+    const struct {
+        const char* array;
+        int count, used;
+    } arrays[] = {{"Label5", 9, across}, {"Label4", 9, across}, {"Label7", 8, down}, {"Label8", 8, down}};
     for (const auto& a : arrays) {
         for (int i = 0; i < a.count; ++i) {
             const QWidget* label = w.control(a.array, i);
@@ -120,8 +160,11 @@ QString Broken(Form1& form, bool armed, const QStringList& shown)
         return "highlighted: " + lit.join(", ");
 
     // The puzzle on show: every number fills its cells, crossings agree, each clue gives its number.
-    GeneratedPuzzle puzzle{level, {s.HorizontalSolutions.begin(), s.HorizontalSolutions.begin() + across},
-                           {s.VerticalSolutions.begin(), s.VerticalSolutions.begin() + down}, {}, {}};
+    GeneratedPuzzle puzzle{level,
+                           {s.HorizontalSolutions.begin(), s.HorizontalSolutions.begin() + across},
+                           {s.VerticalSolutions.begin(), s.VerticalSolutions.begin() + down},
+                           {},
+                           {}};
     for (int i = 0; i < across; ++i)
         puzzle.acrossClues.push_back(w.controlAs<QLabel>("Label4", i)->text().toStdString());
     for (int i = 0; i < down; ++i)
@@ -138,7 +181,12 @@ QString Broken(Form1& form, bool armed, const QStringList& shown)
         const int a = m.captured(1).toInt(), d = m.captured(2).toInt();
         if (m.hasMatch() && (a > across || d > down || a != right.across || d != right.down))
             return QStringLiteral("Controllo counted %1 and %2 on a level of %3 and %4 where %5 and %6 are right")
-                .arg(a).arg(d).arg(across).arg(down).arg(right.across).arg(right.down);
+                .arg(a)
+                .arg(d)
+                .arg(across)
+                .arg(down)
+                .arg(right.across)
+                .arg(right.down);
     }
     return {};
 }
@@ -154,9 +202,11 @@ private slots:
 void TestRandomPlay::randomPlayKeepsEveryPromise()
 {
     const quint32 seed = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_SEED")) : std::random_device{}();
+                             ? quint32(qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_SEED"))
+                             : std::random_device{}();
     const int actions = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_ACTIONS")
-                            ? qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_ACTIONS") : 10000;
+                            ? qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_ACTIONS")
+                            : 10000;
     qInfo("random play: seed %u, %d actions (replay with QUADRIVELLO_SOAK_SEED=%u)", seed, actions, seed);
     rng.seed(seed);
     // The offscreen platform warns about every message box it cannot size or raise; that is not news.
@@ -187,28 +237,39 @@ void TestRandomPlay::randomPlayKeepsEveryPromise()
         if (roll < 67) {  // clue texts (these arm the answer entry), letters, headings, the grid, the buttons
             const LevelData& level = *FindLevel(form.state().CurrentLevel);
             const int across = int(level.acrossLetters.size()), down = int(level.downLetters.size());
-            const auto [name, rows] = roll < 20 ? std::pair("Label4", across) : roll < 35 ? std::pair("Label8", down)
-                                    : roll < 37 ? std::pair("Label5", across) : roll < 39 ? std::pair("Label7", down)
-                                    : std::pair(roll < 40 ? "Label3" : roll < 42 ? "Label6" : roll < 47 ? "Picture1"
-                                                : roll < 59 ? "Command1" : roll < 62 ? "Command2" : "Command3", 0);
+            const auto [name, rows] = roll < 20   ? std::pair("Label4", across)
+                                      : roll < 35 ? std::pair("Label8", down)
+                                      : roll < 37 ? std::pair("Label5", across)
+                                      : roll < 39 ? std::pair("Label7", down)
+                                                  : std::pair(roll < 40   ? "Label3"
+                                                              : roll < 42 ? "Label6"
+                                                              : roll < 47 ? "Picture1"
+                                                              : roll < 59 ? "Command1"
+                                                              : roll < 62 ? "Command2"
+                                                                          : "Command3",
+                                                              0);
             QWidget* target = w.control(name, rows > 0 ? Roll(0, rows - 1) : -1);
-            const QPoint at = target == w.picture() ? QPoint(Roll(0, target->width() - 1), Roll(0, target->height() - 1))
-                                                    : target->rect().center();
+            const QPoint at = target == w.picture()
+                                  ? QPoint(Roll(0, target->width() - 1), Roll(0, target->height() - 1))
+                                  : target->rect().center();
             what = QStringLiteral("click %1 at %2,%3").arg(target->objectName()).arg(at.x()).arg(at.y());
             confirmed += roll >= 47 && roll < 59 && target->isEnabled();
             checks += roll >= 62;
             QTest::mouseClick(target, Qt::LeftButton, {}, at);
             armed = roll < 35 || (armed && (roll < 47 || roll >= 62));
         } else if (roll < 71) {
-            static const char* const items[][2] = {{"mnuLivelli", "mnuLiv1"}, {"mnuLivelli", "mnuLiv2"},
-                                                   {"mnuLivelli", "mnuLiv3"}, {"mnuInfo", "mnuInfo1"}};
+            static const char* const items[][2] = {{"mnuLivelli", "mnuLiv1"},
+                                                   {"mnuLivelli", "mnuLiv2"},
+                                                   {"mnuLivelli", "mnuLiv3"},
+                                                   {"mnuInfo", "mnuInfo1"}};
             what = QStringLiteral("menu %1").arg(items[roll - 67][1]);
             QVERIFY(ChooseMenuItem(w, items[roll - 67][0], items[roll - 67][1]));
             armed = armed && roll == 70;
         } else if (roll < 93) {  // typing; now and then the right number, so that the checks have something to count
             const PuzzleState& s = form.state();
-            const Integer solution = s.SelectedDirection == Across ? s.HorizontalSolutions[std::size_t(s.SelectedHorizontalIndex)]
-                                                                   : s.VerticalSolutions[std::size_t(s.SelectedVerticalIndex)];
+            const Integer solution = s.SelectedDirection == Across
+                                         ? s.HorizontalSolutions[std::size_t(s.SelectedHorizontalIndex)]
+                                         : s.VerticalSolutions[std::size_t(s.SelectedVerticalIndex)];
             const QString text = roll < 85 ? RandomText(Roll(1, 6)) : QString::number(solution);
             what = "type " + QString::fromLatin1(text.toUtf8().toPercentEncoding(" "));
             roll < 85 ? QTest::mouseClick(answerBox, Qt::LeftButton) : answerBox->clear();
@@ -222,7 +283,9 @@ void TestRandomPlay::randomPlayKeepsEveryPromise()
         QCoreApplication::processEvents();
         if (const QString problem = Broken(form, armed, boxes.texts.mid(boxesBefore)); !problem.isEmpty())
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4\nreplay with QUADRIVELLO_SOAK_SEED=%1")
-                                 .arg(seed).arg(n).arg(what, problem)));
+                                 .arg(seed)
+                                 .arg(n)
+                                 .arg(what, problem)));
     }
     qInfo("random play: %d actions, %d confirmations, %d checks, %lld message boxes", actions, confirmed, checks,
           qint64(boxes.texts.size()));

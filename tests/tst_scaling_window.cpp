@@ -1,7 +1,7 @@
 // The real window after start-up on the screen it is given: centred, about 800 pixels wide, in proportion.
+#include "clsResize.h"
 #include "Form1.h"
 #include "PictureBox.h"
-#include "clsResize.h"
 
 #include <QAction>
 #include <QScreen>
@@ -53,8 +53,8 @@ private slots:
         for (QWidget* control : w.controls()) {
             const auto& design = w.designOf(control);
             const QRect at = control->geometry();
-            const bool sized = control == w.picture() ||
-                               (Near(at.width(), design.width * toPixelsX) && Near(at.height(), design.height * toPixelsY));
+            const bool sized = control == w.picture() || (Near(at.width(), design.width * toPixelsX) &&
+                                                          Near(at.height(), design.height * toPixelsY));
             QVERIFY2(w.client()->rect().contains(at) && sized && Near(at.x(), design.left * toPixelsX) &&
                          Near(at.y(), design.top * toPixelsY),
                      qPrintable(control->objectName()));

@@ -15,7 +15,10 @@
 
 namespace {
 
-struct Run { int status = -1; QString out, err; };
+struct Run {
+    int status = -1;
+    QString out, err;
+};
 
 Run Command(const QString& program, const QStringList& arguments)
 {
@@ -27,7 +30,10 @@ Run Command(const QString& program, const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-Run Stampa(const QStringList& arguments) { return Command(QStringLiteral(QUADRIVELLO_STAMPA_PATH), arguments); }
+Run Stampa(const QStringList& arguments)
+{
+    return Command(QStringLiteral(QUADRIVELLO_STAMPA_PATH), arguments);
+}
 
 // Everything in a folder, hidden temporary files included.
 QStringList Entries(const QString& folder)
@@ -149,7 +155,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last year's sheets") > 0);
         old.close();
         const auto fill = [&](QString text) {
-            return text.replace("OUT", "DIR/schede.pdf").replace("DIR", QDir::toNativeSeparators(folder.path()))
+            return text.replace("OUT", "DIR/schede.pdf")
+                .replace("DIR", QDir::toNativeSeparators(folder.path()))
                 .replace("LOCKED", QDir::toNativeSeparators(locked));
         };
         QStringList filled;
@@ -187,16 +194,16 @@ private slots:
         const QString sheets = folder.filePath(QStringLiteral("schede.pdf"));
         const Run run = Stampa({"--livello", "2", "--schede", "4", "--soluzioni", "--seme", "31", "-o", sheets});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, "Scritto «" + QDir::toNativeSeparators(sheets)
-                              + "»: 4 schede del livello 2 con le soluzioni, 6 pagine, seme 31.\n");
+        QCOMPARE(run.out, "Scritto «" + QDir::toNativeSeparators(sheets) +
+                              "»: 4 schede del livello 2 con le soluzioni, 6 pagine, seme 31.\n");
         QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
         const QStringList text = pages(sheets);
         QCOMPARE(text.size(), 6);
 
         // What the pupil reads on the third sheet: its heading, the name line, the game's clues, the footer.
         const QString third = text[2].simplified();
-        for (const char* line : {"Quadrivello Livello 2", "Nome: ______ Classe: ______ Data: ______",
-                                 "Orizzontali", "Verticali", "Scheda 3 di 4 · Seme 31"})
+        for (const char* line : {"Quadrivello Livello 2", "Nome: ______ Classe: ______ Data: ______", "Orizzontali",
+                                 "Verticali", "Scheda 3 di 4 · Seme 31"})
             QVERIFY2(third.contains(QString::fromUtf8(line)), qPrintable(third));
         const SheetSet set = GenerateSheets(2, 3, 31u);
         for (const std::string& clue : set.sheets[2].acrossClues)

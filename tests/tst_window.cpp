@@ -52,7 +52,8 @@ private slots:
         QStringList menus;
         for (QAction* a : w.menuActions())
             menus << a->text();
-        QCOMPARE(menus, (QStringList{"Esci", "Livelli", "Livello 1", "Livello 2", "Livello 3", "Help", "Info", "Info"}));
+        QCOMPARE(menus,
+                 (QStringList{"Esci", "Livelli", "Livello 1", "Livello 2", "Livello 3", "Help", "Info", "Info"}));
         QVERIFY(!w.control("Text3")->isEnabled());
         QCOMPARE(w.picture()->picture(), Picture(AppDir + "/Dati/Schema-01.bmp"));
         w.show();

@@ -30,10 +30,10 @@ constexpr std::array<std::array<bool, Columns>, Rows> Teal{{
 // The classic 16-colour palette: the icon uses white, dark teal and black from it.
 QList<QRgb> SixteenColours()
 {
-    return {qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-            qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-            qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 }
 
 // The 32-pixel drawing has one-pixel black lines; larger sizes thicken them in proportion, so
@@ -51,7 +51,7 @@ QImage DrawIcon(int size)
             const QRect cell(QPoint(line(c, Columns) + thickness, line(r, Rows) + thickness),
                              QPoint(line(c + 1, Columns) - 1, line(r + 1, Rows) - 1));
             painter.fillRect(cell, Teal[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] ? QColor(0, 128, 128)
-                                                                                                   : QColor(Qt::white));
+                                                                                                  : QColor(Qt::white));
         }
     }
     painter.end();

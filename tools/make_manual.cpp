@@ -3,12 +3,12 @@
 #include "make_manual_pictures.h"
 #include "Version.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>

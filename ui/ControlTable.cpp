@@ -14,11 +14,11 @@ constexpr Rgb DesignButton{255, 192, 128};
 
 // Placeholder captions of the clue arrays; the first puzzle replaces every one of them.
 constexpr std::array<std::string_view, 9> Label5Captions{"A", "C", "E", "F", "G", "I", "L", "M", "M"};
-constexpr std::array<std::string_view, 9> Label4Captions{
-    " 25 x 3", " 250 - 80", " 700 / 10", " 20 + 30", " 30 x 3", " 21 x 3", " 5 x 5", " 800 - 135", " 800 - 135"};
+constexpr std::array<std::string_view, 9> Label4Captions{" 25 x 3", " 250 - 80", " 700 / 10",  " 20 + 30",  " 30 x 3",
+                                                         " 21 x 3", " 5 x 5",    " 800 - 135", " 800 - 135"};
 constexpr std::array<std::string_view, 8> Label7Captions{"A", "B", "C", "D", "G", "H", "I", "I"};
-constexpr std::array<std::string_view, 8> Label8Captions{
-    " 111 * 7", " 100 / 2", " 100 + 50", " 100 \u2013 30", " 800 + 135", " 150 x 3", " 11 X 6", " 11 X 6"};
+constexpr std::array<std::string_view, 8> Label8Captions{" 111 * 7",   " 100 / 2", " 100 + 50", " 100 \u2013 30",
+                                                         " 800 + 135", " 150 x 3", " 11 X 6",   " 11 X 6"};
 
 // Tab positions of the array elements: the last element of each array was added later in the tab order.
 constexpr int ArrayTab(int firstTab, int lastTab, int count, int i)
@@ -29,6 +29,8 @@ constexpr int ArrayTab(int firstTab, int lastTab, int count, int i)
 std::vector<ControlDesign> BuildControls()
 {
     using K = ControlKind;
+    // One design row per line.
+    // clang-format off
     std::vector<ControlDesign> c{
         // Visible single controls.
         {"Picture1", -1, K::PictureBox, "", 2520, 480, 6960, 3990, Verdana1425, false, false, std::nullopt, true, true, 0},
@@ -48,6 +50,7 @@ std::vector<ControlDesign> BuildControls()
         {"Label9", -1, K::Label, "Modificati", 3960, 7320, 975, 255, Arial975, false, false, std::nullopt, false, true, -1},
         {"Label10", -1, K::Label, "", 5400, 7320, 495, 255, Arial12, false, true, White, false, true, -1},
     };
+    // clang-format on
     // The clue arrays: letter boxes and clue texts, one row of 480 twips per clue.
     for (int i = 0; i < 9; ++i) {
         const auto k = static_cast<std::size_t>(i);

@@ -13,9 +13,18 @@ inline constexpr int ClientWidthTwips = 11880;
 inline constexpr int ClientHeightTwips = 8190;
 inline constexpr Rgb DesignBackground{192, 255, 255};
 
-constexpr int TwipsToPixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int TwipsToPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
 
-enum class ControlKind { PictureBox, Label, PushButton, LineEdit, MultiLineEdit };
+enum class ControlKind {
+    PictureBox,
+    Label,
+    PushButton,
+    LineEdit,
+    MultiLineEdit
+};
 
 struct FontDesign {
     std::string_view family;  // empty: the platform's default font
@@ -23,18 +32,18 @@ struct FontDesign {
 };
 
 struct ControlDesign {
-    std::string_view name;    // the control's name on the form
-    int index = -1;           // element of a control array, -1 for a single control
+    std::string_view name;  // the control's name on the form
+    int index = -1;         // element of a control array, -1 for a single control
     ControlKind kind = ControlKind::Label;
     std::string_view caption;
     int left = 0, top = 0, width = 0, height = 0;  // twips, outer rectangle in the client area
     FontDesign font;
-    bool border = false;      // a thin single-line border
-    bool centred = false;     // text alignment: centred, else left
+    bool border = false;            // a thin single-line border
+    bool centred = false;           // text alignment: centred, else left
     std::optional<Rgb> background;  // none: the platform's colour
     bool visible = true;
     bool enabled = true;
-    int tabIndex = -1;        // position in the keyboard tab order; labels never take the focus
+    int tabIndex = -1;  // position in the keyboard tab order; labels never take the focus
 };
 
 struct MenuDesign {

@@ -92,20 +92,14 @@ void Form1Window::createControl(const ControlDesign& design)
         widget = label;
         break;
     }
-    case ControlKind::PushButton:
-        widget = new QPushButton(caption, client());
-        break;
-    case ControlKind::LineEdit:
-        widget = new QLineEdit(caption, client());
-        break;
-    case ControlKind::MultiLineEdit:
-        widget = new QPlainTextEdit(caption, client());
-        break;
+    case ControlKind::PushButton: widget = new QPushButton(caption, client()); break;
+    case ControlKind::LineEdit: widget = new QLineEdit(caption, client()); break;
+    case ControlKind::MultiLineEdit: widget = new QPlainTextEdit(caption, client()); break;
     }
     widgets_.push_back(widget);
     designs_.push_back(&design);
     widget->setObjectName(design.index < 0 ? ToQString(design.name)
-                                         : QStringLiteral("%1_%2").arg(ToQString(design.name)).arg(design.index));
+                                           : QStringLiteral("%1_%2").arg(ToQString(design.name)).arg(design.index));
     widget->setGeometry(PixelRect(design));
     if (!design.font.family.empty()) {
         QFont font(ToQString(design.font.family));
@@ -229,11 +223,13 @@ void Form1Window::refreshClueNames(int index)
     };
     if (auto* text = controlAs<QLabel>("Label4", index)) {
         text->setAccessibleName(QStringLiteral("Orizzontale %1: %2").arg(name("Label5", index), name("Label4", index)));
-        controlAs<QLabel>("Label5", index)->setAccessibleName(QStringLiteral("Lettera orizzontale %1").arg(name("Label5", index)));
+        controlAs<QLabel>("Label5", index)
+            ->setAccessibleName(QStringLiteral("Lettera orizzontale %1").arg(name("Label5", index)));
     }
     if (auto* text = controlAs<QLabel>("Label8", index)) {
         text->setAccessibleName(QStringLiteral("Verticale %1: %2").arg(name("Label7", index), name("Label8", index)));
-        controlAs<QLabel>("Label7", index)->setAccessibleName(QStringLiteral("Lettera verticale %1").arg(name("Label7", index)));
+        controlAs<QLabel>("Label7", index)
+            ->setAccessibleName(QStringLiteral("Lettera verticale %1").arg(name("Label7", index)));
     }
 }
 

@@ -159,16 +159,11 @@ double QtScalableWindow::Property(int control, ControlProperty property) const
         throw PropertyUnavailable("a menu item has no position");
     }
     switch (property) {
-    case ControlProperty::Left:
-        return ToTwips(widget->x());
-    case ControlProperty::Top:
-        return ToTwips(widget->y());
-    case ControlProperty::Width:
-        return ToTwips(widget->width());
-    case ControlProperty::Height:
-        return ToTwips(widget->height());
-    default:
-        throw PropertyUnavailable("a widget has no end points");
+    case ControlProperty::Left: return ToTwips(widget->x());
+    case ControlProperty::Top: return ToTwips(widget->y());
+    case ControlProperty::Width: return ToTwips(widget->width());
+    case ControlProperty::Height: return ToTwips(widget->height());
+    default: throw PropertyUnavailable("a widget has no end points");
     }
 }
 
@@ -182,20 +177,11 @@ void QtScalableWindow::SetProperty(int control, ControlProperty property, double
     }
     const int pixels = ToPixels(twips);
     switch (property) {
-    case ControlProperty::Left:
-        widget->move(pixels, widget->y());
-        break;
-    case ControlProperty::Top:
-        widget->move(widget->x(), pixels);
-        break;
-    case ControlProperty::Width:
-        widget->resize(pixels, widget->height());
-        break;
-    case ControlProperty::Height:
-        widget->resize(widget->width(), pixels);
-        break;
-    default:
-        throw PropertyUnavailable("a widget has no end points");
+    case ControlProperty::Left: widget->move(pixels, widget->y()); break;
+    case ControlProperty::Top: widget->move(widget->x(), pixels); break;
+    case ControlProperty::Width: widget->resize(pixels, widget->height()); break;
+    case ControlProperty::Height: widget->resize(widget->width(), pixels); break;
+    default: throw PropertyUnavailable("a widget has no end points");
     }
 }
 

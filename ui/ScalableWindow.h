@@ -6,7 +6,16 @@
 #include <string>
 
 // A control's position is a rectangle (Left, Top, Width, Height) or, for a line, two end points.
-enum class ControlProperty { Left, Top, Width, Height, X1, Y1, X2, Y2 };
+enum class ControlProperty {
+    Left,
+    Top,
+    Width,
+    Height,
+    X1,
+    Y1,
+    X2,
+    Y2
+};
 
 // Thrown by a control that has no such property, or whose property cannot be read or set now
 // (a menu item has no position). The scaler then skips just that property.

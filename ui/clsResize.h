@@ -8,7 +8,7 @@
 
 // A control's rectangle (or a line's end points) as recorded at the reference size.
 struct ControlLayout {
-    int control = 0;  // the control's place in the window's order
+    int control = 0;     // the control's place in the window's order
     std::int32_t L = 0;  // Left, or X1 of a line
     std::int32_t T = 0;  // Top, or Y1
     std::int32_t W = 0;  // Width, or X2
@@ -39,7 +39,7 @@ private:
     void ScaleControl(const ControlLayout& layout, double widthRatio, double heightRatio);
 
     ScalableWindow* SourceForm_ = nullptr;
-    std::int32_t BaseWidth = 0;   // client size when the layout was recorded, twips
+    std::int32_t BaseWidth = 0;  // client size when the layout was recorded, twips
     std::int32_t BaseHeight = 0;
     std::vector<ControlLayout> Layouts;
     bool NeedsInitialise = true;

@@ -19,7 +19,10 @@ namespace {
 
 using Measures = std::array<double, 3>;  // milliseconds to the first frame, processor milliseconds, peak MiB
 
-double Milliseconds(const timeval& t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; }
+double Milliseconds(const timeval& t)
+{
+    return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
+}
 
 // One start: the time until the probe's line, then (the probe quits right after it) the processor
 // time and peak memory of the start-up; nothing when no window showed.
@@ -86,7 +89,8 @@ int main(int argc, char** argv)
     }
     std::vector<Measures> medians;
     std::printf("Start-up benchmark, %d runs each (medians): time to the first painted window, processor time, "
-                "peak memory\n", runs);
+                "peak memory\n",
+                runs);
     for (std::size_t p = 0; p < programs.size(); ++p) {
         medians.push_back({Median(samples[p][0]), Median(samples[p][1]), Median(samples[p][2])});
         std::printf("  %-36s %7.1f ms   cpu %6.1f ms   peak %6.1f MiB", programs[p], medians[p][0], medians[p][1],

@@ -21,7 +21,10 @@ void Check(bool ok, const char* what)
     if (ok)
         return;
     std::fprintf(stderr, "answer entry broke a rule: %s (level %d, %s index %d)\n", what, level_,
-                 direction_ == Across ? "across" : direction_ == Down ? "down" : "no direction", index_);
+                 direction_ == Across ? "across"
+                 : direction_ == Down ? "down"
+                                      : "no direction",
+                 index_);
     std::abort();
 }
 
@@ -91,12 +94,15 @@ void ConfirmOne(const LevelData& level, const std::string& text)
             drawn.push_back({x, y, c});
             value = value * 10 + (c.size() == 1 && c[0] >= '0' && c[0] <= '9' ? c[0] - '0' : 0);
         }
-        const int stored = (direction_ == Across ? state.HorizontalAnswers : state.VerticalAnswers)[std::size_t(index_)];
+        const int stored =
+            (direction_ == Across ? state.HorizontalAnswers : state.VerticalAnswers)[std::size_t(index_)];
         Check(stored >= 0 && stored <= 9999 && stored == value, "stored answer out of 0..9999 or not the digit rule's");
-        (direction_ == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(index_)] = Integer(value);
+        (direction_ == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(index_)] =
+            Integer(value);
     }
     Check(Record(state) == Record(expected), "another answer, the selection or a solution changed");
-    Check(view.fills == boxes && view.drawn == drawn, "boxes or characters other than one of each per cell of the entry");
+    Check(view.fills == boxes && view.drawn == drawn,
+          "boxes or characters other than one of each per cell of the entry");
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     std::vector<std::filesystem::path> files;
     for (int a = 1; a < argc; ++a) {
         if (std::filesystem::is_directory(argv[a]))
-            files.insert(files.end(), std::filesystem::directory_iterator(argv[a]), std::filesystem::directory_iterator());
+            files.insert(files.end(), std::filesystem::directory_iterator(argv[a]),
+                         std::filesystem::directory_iterator());
         else
             files.emplace_back(argv[a]);
     }

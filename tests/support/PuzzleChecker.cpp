@@ -98,7 +98,8 @@ std::vector<std::string> PuzzleProblems(const GeneratedPuzzle& puzzle)
                 problems.push_back(Name(e) + ": clue \"" + clue + "\" is not " + std::to_string(number));
             const std::string digits = std::to_string(number);
             for (int j = 0; j < e.length && j < static_cast<int>(digits.size()); ++j) {
-                const auto cell = std::pair(e.cells[static_cast<std::size_t>(j)].row, e.cells[static_cast<std::size_t>(j)].column);
+                const auto cell =
+                    std::pair(e.cells[static_cast<std::size_t>(j)].row, e.cells[static_cast<std::size_t>(j)].column);
                 const int digit = digits[static_cast<std::size_t>(j)] - '0';
                 const auto [it, fresh] = cellDigits.try_emplace(cell, digit, Name(e));
                 if (!fresh && it->second.first != digit)

@@ -38,7 +38,10 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> calls;  // one line per call, for order checks
 
-    Label& label(LabelArray array, int index) { return labels[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)]; }
+    Label& label(LabelArray array, int index)
+    {
+        return labels[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)];
+    }
     // The number of labels of an array that are visible.
     int visibleCount(LabelArray array) const;
     // Forget the drawing and call log, keep the control state.

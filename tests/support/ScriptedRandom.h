@@ -24,7 +24,10 @@ public:
     std::size_t remaining() const { return draws_.size() - used_; }
 
     // The draw r for which floor(scale * r + offset) is `value`: the middle of its interval.
-    static float For(double value, double scale, double offset) { return static_cast<float>((value - offset + 0.5) / scale); }
+    static float For(double value, double scale, double offset)
+    {
+        return static_cast<float>((value - offset + 0.5) / scale);
+    }
 
 private:
     std::vector<float> draws_;
