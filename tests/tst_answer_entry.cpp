@@ -1,5 +1,6 @@
-// Confirming an answer through the recording view: what is blanked and drawn where, and what is stored.
-#include "AnswerEntry.h"
+// Clue clicks, confirmed answers and the check, through the recording view: what is highlighted and
+// armed, what is blanked and drawn where, what is stored, and what the check counts and says.
+#include "AnswerCheck.h"
 #include "ClueSelection.h"
 #include "Levels.h"
 #include "RecordingView.h"
@@ -7,7 +8,6 @@
 #include <QTest>
 
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -19,36 +19,51 @@ struct Case {
     int value;
 };
 
-const std::vector<Point> A1{{30, 26}, {107, 26}};  // level 1 across A; its second cell starts down B
+const std::vector<Point> A1{{30, 26}, {107, 26}};  // level 1 across A; B starts in its second cell
 const std::vector<Point> A3{{30, 26}, {107, 26}, {184, 26}, {261, 26}};  // level 3 across A
+
+void Click(PuzzleState& state, GridView& view, int direction, int index)
+{
+    direction == Across ? SelectAcrossClue(state, view, index) : SelectDownClue(state, view, index);
+}
+
+// Confirms `text` for the entry as a player would: click its clue, type, confirm.
+void Answer(PuzzleState& state, RecordingView& view, int direction, int index, const std::string& text)
+{
+    Click(state, view, direction, index);
+    view.texts[Control::Text3] = text;
+    view.calls.clear();
+    FindLevel(state.CurrentLevel)->confirm(state, view);
+}
 
 }  // namespace
 
 class TestAnswerEntry : public QObject {
     Q_OBJECT
-    PuzzleState state;
-    RecordingView view;
-
-    // Clicks a clue of the other direction, so that an index taken from the wrong direction shows,
-    // then the entry's clue; types the text and confirms it.
-    void Confirm(int level, int direction, int index, const std::string& text)
-    {
-        const auto click = [&](int d, int k) {
-            d == Across ? SelectAcrossClue(state, view, k) : SelectDownClue(state, view, k);
-        };
-        state.CurrentLevel = static_cast<Integer>(level);
-        click(Across + Down - direction, 5);
-        click(direction, index);
-        view.texts[Control::Text3] = text;
-        view.clearLog();
-        FindLevel(level)->confirm(state, view);
-    }
-
 private slots:
-    void init()
+    // A click arms the answer entry, turns every clue plain, highlights its own letter and text and
+    // empties the box; a down click keeps the across index, and the same clue twice stays highlighted.
+    void aClickArmsHighlightsAndEmpties()
     {
-        state = PuzzleState();
-        view = RecordingView();
+        PuzzleState state;
+        RecordingView view;
+        for (auto [direction, index] : {std::pair(Across, 3), {Down, 5}, {Down, 5}}) {
+            for (auto& array : view.labels)
+                for (RecordingView::Label& label : array)
+                    label.back = Rgb{1, 2, 3};  // so any label the click leaves alone shows
+            view.texts[Control::Text3] = "12";
+            view.enabled.clear();
+            Click(state, view, direction, index);
+            for (int a = 0; a < 4; ++a)
+                for (int i = 0; i < 9 - a / 2; ++i)
+                    QVERIFY(view.label(LabelArray(a), i).back ==
+                            (i == index && a / 2 == direction - 1 ? SelectionHighlight : White));
+            QVERIFY(view.enabled[Control::Command1] && view.enabled[Control::Text3]);
+            QCOMPARE(view.texts[Control::Text3], std::string());
+            QCOMPARE(state.SelectedDirection, direction);
+            QCOMPARE(state.SelectedHorizontalIndex, Integer(3));
+            QCOMPARE(state.SelectedVerticalIndex, Integer(direction == Down ? 5 : 0));
+        }
     }
 
     void charactersGoIntoTheEntrysCells_data()
@@ -102,56 +117,95 @@ private slots:
             << Case{2, Down, 0, "98" + std::string(9998, '7'), {{30, 26}, {30, 78}, {30, 130}}, {"9", "8", "7"}, 987};
     }
 
+    // "Conferma" off; then per cell a white box from (x, y) to (x + 15, y + 20) and its character at
+    // (x, y). Nothing is enabled again, the answer box keeps its text, and only the selected slot
+    // changes: a crossing entry's answer stays as it was.
     void charactersGoIntoTheEntrysCells()
     {
         QFETCH(Case, c);
+        PuzzleState state;
+        RecordingView view;
+        state.CurrentLevel = Integer(c.level);
         state.HorizontalAnswers.fill(11);
         state.VerticalAnswers.fill(22);
+        Click(state, view, Across + Down - c.direction, 5);  // an index of the wrong direction would show
         PuzzleState expected = state;
-        Confirm(c.level, c.direction, c.index, c.text);
+        Answer(state, view, c.direction, c.index, c.text);
 
-        // Command1 off; then per cell a white box from (x, y) to (x + 15, y + 20) and its character at (x, y).
-        // Nothing is enabled again and the answer box keeps its text.
-        std::vector<std::string> calls{"disable " + std::to_string(int(Control::Command1))};
-        std::vector<RecordingView::Fill> fills;
-        std::vector<RecordingView::Text> drawn;
+        std::vector<std::string> calls{"disable Command1"};
         for (std::size_t j = 0; j < c.cells.size(); ++j) {
             const auto [x, y] = c.cells[j];
-            calls.insert(calls.end(), {"fill", "draw"});
-            fills.push_back({x, y, x + 15, y + 20, White});
-            drawn.push_back({x, y, c.drawn[j]});
+            calls.push_back("fill " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(x + 15) + " " +
+                            std::to_string(y + 20) + " ffffff");
+            calls.push_back("draw " + std::to_string(x) + " " + std::to_string(y) + " " + c.drawn[j]);
         }
         QCOMPARE(view.calls, calls);
-        QVERIFY(view.fills == fills);
-        QVERIFY(view.drawn == drawn);
-
-        // Only the selected slot changes, the crossing entries' answers stay as they were.
-        (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(c.index)] =
-            Integer(c.value);
+        QCOMPARE(view.texts[Control::Text3], c.text);
+        (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[c.index] = Integer(c.value);
         QCOMPARE(state.HorizontalAnswers, expected.HorizontalAnswers);
         QCOMPARE(state.VerticalAnswers, expected.VerticalAnswers);
     }
 
-    void confirmingTheSameEntryAgainReplacesIt()
+    void againReplacesAndNoEntryDrawsNothing()
     {
-        Confirm(2, Down, 5, "123");
-        Confirm(2, Down, 5, "9");
-        QVERIFY(view.drawn == (std::vector<RecordingView::Text>{{415, 130, "9"}, {415, 182, ""}, {415, 234, ""}}));
+        PuzzleState state;
+        RecordingView view;
+        state.CurrentLevel = 2;
+        Answer(state, view, Down, 5, "123");
+        Answer(state, view, Down, 5, "9");
+        QCOMPARE(view.calls[4], std::string("draw 415 182 "));
         QCOMPARE(state.VerticalAnswers[5], Integer(900));
-    }
-
-    void noEntrySelectedDrawsAndStoresNothing()
-    {
         // No clue clicked since start-up; across 7 is beyond level 3, down 7 beyond level 2.
         for (auto [level, direction, index] : {std::tuple(1, NoDirection, 0), {3, Across, 7}, {2, Down, 7}}) {
-            init();
-            state.SelectedDirection = direction;
-            state.SelectedHorizontalIndex = state.SelectedVerticalIndex = Integer(index);
+            PuzzleState fresh;
+            fresh.SelectedDirection = direction;
+            fresh.SelectedHorizontalIndex = fresh.SelectedVerticalIndex = Integer(index);
             view.texts[Control::Text3] = "47";
-            FindLevel(level)->confirm(state, view);
-            QCOMPARE(view.calls.size(), std::size_t(1));  // Command1 off, no drawing
-            QCOMPARE(state.HorizontalAnswers, decltype(state.HorizontalAnswers){});
-            QCOMPARE(state.VerticalAnswers, decltype(state.VerticalAnswers){});
+            view.calls.clear();
+            FindLevel(level)->confirm(fresh, view);
+            QCOMPARE(view.calls, std::vector<std::string>{"disable Command1"});
+            QVERIFY(fresh.HorizontalAnswers == PuzzleState().HorizontalAnswers &&
+                    fresh.VerticalAnswers == PuzzleState().VerticalAnswers);
+        }
+    }
+
+    void theCheckCountsOnlyAnEntrysOwnNonZeroAnswer()
+    {
+        PuzzleState state;
+        RecordingView view;
+        state.CurrentLevel = 1;
+        QCOMPARE(CountCorrect(state).across, 0);  // answers 0 match solutions 0 but are no answers
+        state.HorizontalSolutions[0] = 47;        // A
+        state.VerticalSolutions[0] = 71;          // B starts in A's second cell
+        state.HorizontalSolutions[1] = 35;        // C
+        Answer(state, view, Across, 0, "47");
+        QCOMPARE(std::pair(CountCorrect(state).across, CountCorrect(state).down), std::pair(1, 0));
+        Answer(state, view, Across, 1, "35");
+        Answer(state, view, Across, 1, "36");
+        Answer(state, view, Down, 0, "71");
+        QCOMPARE(std::pair(CountCorrect(state).across, CountCorrect(state).down), std::pair(1, 1));
+    }
+
+    // Every entry of a level answered right: the full counts, in the message, and nothing else changes.
+    void solvingEveryEntryGivesTheFullCountAndItsMessage()
+    {
+        for (auto [level, across, down] : {std::tuple(1, 9, 8), {2, 8, 7}, {3, 7, 6}}) {
+            PuzzleState state;
+            RecordingView view;
+            state.CurrentLevel = Integer(level);
+            for (const auto& entries : {FindLevel(level)->geometry.across, FindLevel(level)->geometry.down}) {
+                for (const GridEntry& e : entries) {
+                    const std::string digits(std::size_t(e.length), char('1' + e.index));
+                    (e.direction == Across ? state.HorizontalSolutions : state.VerticalSolutions)[e.index] =
+                        Integer(std::stoi(digits));
+                    Answer(state, view, e.direction, e.index, digits);
+                }
+            }
+            view.calls.clear();
+            CheckAnswers(state, view);
+            QCOMPARE(view.calls,
+                     std::vector<std::string>{"message Giusti Orizzontali  " + std::to_string(across) +
+                                              " dati\r\nGiusti Verticali  " + std::to_string(down) + " dati"});
         }
     }
 };

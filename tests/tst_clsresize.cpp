@@ -23,10 +23,10 @@ FakeControl Box(double l, double t, double w, double h, std::string tag = {})
     return {{l, t, w, h}, std::move(tag)};
 }
 
-// A window that keeps its controls' values and counts its sets, and those made while it may repaint;
-// it comes with its scaler.
-class FakeWindow : public ScalableWindow {
-public:
+// A window that keeps its controls' values and counts its sets, and those made while it may
+// repaint; any outer size it is given brings a client area 1.5 times as wide and half as high as
+// the design's. It comes with its scaler.
+struct FakeWindow : ScalableWindow {
     clsResize scaler;
     double clientWidth = 11880, clientHeight = 8190, screenWidth = 15360, screenHeight = 11520;
     bool minimised = false, throwForeign = false;
@@ -37,36 +37,31 @@ public:
     explicit FakeWindow(std::vector<FakeControl> c) : controls(std::move(c)) { scaler.SourceForm(*this); }
     double ClientWidth() const override { return clientWidth; }
     double ClientHeight() const override { return clientHeight; }
-    // Any outer size brings a client area 1.5 times as wide and half as high as the design's.
     void SetOuterBounds(const OuterBounds& b) override { outer.push_back(b), clientWidth = 17820, clientHeight = 4095; }
     bool IsMinimised() const override { return minimised; }
     void SuspendRepaint() override { ++lockDepth; }
     void ResumeRepaint() override { --lockDepth; }
-    int ControlCount() const override { return static_cast<int>(controls.size()); }
+    int ControlCount() const override { return int(controls.size()); }
     bool IsLine(int c) const override { return controls.at(c).line; }
-    double Property(int c, P p) const override { return controls.at(c).values[slot(controls.at(c), p)]; }
+    double Property(int c, P p) const override { return controls.at(c).values[slot(c, p)]; }
     void SetProperty(int c, P p, double twips) override
     {
-        const std::size_t i = slot(controls.at(c), p);
+        const std::size_t i = slot(c, p);
         if (throwForeign)
             throw 42;
-        ++sets;
-        setsUnlocked += lockDepth == 0;
+        ++sets, setsUnlocked += lockDepth == 0;
         controls.at(c).values[i] = twips;
     }
     std::string Tag(int c) const override { return controls.at(c).tag; }
     double ScreenWidth() const override { return screenWidth; }
     double ScreenHeight() const override { return screenHeight; }
-    Values& values(int c) { return controls.at(c).values; }
-
-private:
-    static std::size_t slot(const FakeControl& c, P p)
+    std::size_t slot(int c, P p) const
     {
-        if (c.unavailable.count(p) != 0 || (p >= P::X1) != c.line)
+        if (controls.at(c).unavailable.count(p) != 0 || (p >= P::X1) != controls.at(c).line)
             throw PropertyUnavailable("no such property");
-        if (c.broken.count(p) != 0)
+        if (controls.at(c).broken.count(p) != 0)
             throw std::runtime_error("control failed");
-        return static_cast<std::size_t>(p) % 4;
+        return std::size_t(p) % 4;
     }
 };
 
@@ -75,10 +70,11 @@ private:
 class TestClsResize : public QObject {
     Q_OBJECT
 private slots:
+    // About 800 pixels wide, centred, the layout recorded at the design size before the window
+    // changed; a menu item stops nothing. Under 800 pixels the window would overflow the screen, and
+    // under 313 pixels 8 bits: it covers the screen instead.
     void sizesTheWindowNearEightHundredPixelsCentredThenScalesFromTheDesignSize()
     {
-        // Under 800 pixels the window would overflow the screen, and under 313 pixels 8 bits: it
-        // covers the screen instead.
         const struct {
             int screenWidth, screenHeight;
             Values outer;
@@ -93,39 +89,35 @@ private slots:
             w.screenWidth = row.screenWidth * 15, w.screenHeight = row.screenHeight * 15;
             w.scaler.SizeFormToScreen(PercentForScreenWidth(w.screenWidth));
             const OuterBounds& o = w.outer.at(0);
-            QVERIFY2((Values{o.Left, o.Top, double(o.Width), double(o.Height)}) == row.outer,
-                     qPrintable(QString::number(row.screenWidth)));
-            // Recorded at the design size, before the window changed; the menu item stops nothing.
-            QCOMPARE(w.values(0), (Values{3780, 240, 10440, 1995}));
-            QCOMPARE(w.values(2), (Values{150, 100, 1500, 1000}));
+            QCOMPARE((Values{o.Left, o.Top, double(o.Width), double(o.Height)}), row.outer);
+            QCOMPARE(w.controls[0].values, (Values{3780, 240, 10440, 1995}));
+            QCOMPARE(w.controls[2].values, (Values{150, 100, 1500, 1000}));
             QCOMPARE(w.lockDepth + w.setsUnlocked, 0);
         }
     }
 
+    // The first call only records, a minimised window is left alone; recorded values are whole
+    // twips, halves going to the even neighbour; back at the recorded size after calls at odd sizes,
+    // every control is where it was.
     void recordsFirstAndAlwaysScalesFromTheRecord()
     {
         FakeWindow w({Box(120, 720, 375, 375), Box(10440, 6600, 1215, 495), Box(3.5, 2.5, 0.5, 1.5)});
         w.clientWidth = 20000;
-        w.scaler.ResizeControls();  // no record yet: this call only records
+        w.scaler.ResizeControls();
         w.clientWidth = 40000;
-        w.minimised = true;  // and a minimised window is left alone
+        w.minimised = true;
         w.scaler.ResizeControls();
         QCOMPARE(w.sets, 0);
-
-        // Recorded values are whole twips, halves going to the even neighbour.
         w.minimised = false;
         w.scaler.ResizeControls();
-        QCOMPARE(w.values(0), (Values{240, 720, 750, 375}));
-        QCOMPARE(w.values(2), (Values{8, 2, 0, 2}));
-
-        // Back at the recorded size after calls at odd sizes, every control is where it was.
-        for (auto [width, height] :
-             {std::pair{13001.0, 5001.0}, {7777.0, 12345.0}, {13068.0, 9009.0}, {13068.0, 9009.0}, {20000.0, 8190.0}}) {
+        QCOMPARE(w.controls[0].values, (Values{240, 720, 750, 375}));
+        QCOMPARE(w.controls[2].values, (Values{8, 2, 0, 2}));
+        for (auto [width, height] : {std::pair{13001.0, 5001.0}, {7777.0, 12345.0}, {20000.0, 8190.0}}) {
             w.clientWidth = width, w.clientHeight = height;
             w.scaler.ResizeControls();
         }
-        QCOMPARE(w.values(0), (Values{120, 720, 375, 375}));
-        QCOMPARE(w.values(1), (Values{10440, 6600, 1215, 495}));
+        QCOMPARE(w.controls[0].values, (Values{120, 720, 375, 375}));
+        QCOMPARE(w.controls[1].values, (Values{10440, 6600, 1215, 495}));
     }
 
     void tagsChooseWhatIsScaled()
@@ -141,7 +133,7 @@ private slots:
         w.clientWidth *= 2, w.clientHeight *= 3;
         w.scaler.ResizeControls();
         for (int i = 0; i < w.ControlCount(); ++i)
-            QVERIFY2(w.values(i) == rows[i].second, rows[i].first.c_str());
+            QVERIFY2(w.controls[i].values == rows[i].second, rows[i].first.c_str());
     }
 
     void aFailingControlCostsOnlyWhatItMustAndRepaintingAlwaysResumes()
@@ -154,17 +146,15 @@ private slots:
         w.controls[1].broken = {P::Top};
         w.clientWidth *= 2, w.clientHeight *= 2;
         w.scaler.ResizeControls();
-        QCOMPARE(w.values(0), (Values{200, 200, 100, 200}));  // the others still scaled
-        QCOMPARE(w.values(1), (Values{200, 100, 100, 100}));  // abandoned at the failing value
-        QCOMPARE(w.values(2), (Values{200, 200, 200, 200}));  // the next control as usual
-        QCOMPARE(w.values(3), (Values{200, 0, 200, 200}));
+        QCOMPARE(w.controls[0].values, (Values{200, 200, 100, 200}));  // the others still scaled
+        QCOMPARE(w.controls[1].values, (Values{200, 100, 100, 100}));  // abandoned at the failing value
+        QCOMPARE(w.controls[2].values, (Values{200, 200, 200, 200}));  // the next control as usual
+        QCOMPARE(w.controls[3].values, (Values{200, 0, 200, 200}));
         QCOMPARE(w.lockDepth + w.setsUnlocked, 0);
-
         // Something the scaler does not handle goes on to the caller, but not with the lock held.
         w.throwForeign = true;
         QVERIFY_THROWS_EXCEPTION(int, w.scaler.ResizeControls());
         QCOMPARE(w.lockDepth, 0);
-
         // A layout recorded at no size gives no ratio: nothing moves and nothing stays locked.
         FakeWindow zero({Box(100, 100, 100, 100)});
         zero.clientWidth = 0;

@@ -1,4 +1,5 @@
-// Whole puzzles of the three levels from replayed draws: numbers, clues, solution lists, window steps.
+// The game's tables and generation: the levels' grids, the number routines and clue forms driven
+// by replayed draws, the worked puzzle of each level, and many puzzles from the real generator.
 #include "ClueBuilders.h"
 #include "Generation.h"
 #include "Levels.h"
@@ -9,8 +10,39 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace {
+
+// Row by row: a letter in an entry's first cell, '.' in any other open cell, 'X' in a blocked one.
+const char* const Grids[] = {
+    "ABXCDX XEFXGH IXLMX. NOXPQX XR.XS.",
+    "ABXCD. E.XF.X .XG.XH XI.XL. M..XX.",
+    "AB.CXD E.XFG. H.XI.. .XL... XM.X.X",
+};
+
+char& At(std::string& grid, Cell c)
+{
+    return grid[std::size_t(c.row * 7 + c.column)];
+}
+
+const float LargestDraw = std::nextafter(1.0f, 0.0f);  // the float just below 1, the largest draw
+
+// ClueText for T with operator `op` and the given draws, on one state shared by every call so that
+// nothing a previous clue left behind (a divisor, a text) leaks into the next.
+std::string Clue(int t, int op, std::initializer_list<float> draws)
+{
+    static PuzzleState state;
+    state.ClueValue = Integer(t);
+    state.ClueOperator = Integer(op);
+    state.ClueText = "previous";
+    ScriptedRandom random(draws);
+    BuildClueText(state, random);
+    if (state.ClueValue != t || state.ClueOperator != op || random.used != random.draws.size())
+        return "draws left, or ClueValue or ClueOperator changed";
+    return state.ClueText;
+}
 
 // The draws of a puzzle, written in the order the generator takes them: an entry's number (or its
 // free digits), then its operator, then the clue form's own draw if it has one.
@@ -19,7 +51,7 @@ struct Script {
 
     Script& draw(int value, int scale, int offset)
     {
-        random.add(ScriptedRandom::For(value, scale, offset));
+        random.draws.push_back(ScriptedRandom::For(value, scale, offset));
         return *this;
     }
     Script& number(int v)
@@ -82,89 +114,201 @@ std::vector<Example> Examples()
     };
 }
 
-// The calls of a run: picture, button, boxes, every label hidden, the level's labels readied one
-// by one, then each across and each down entry's clue and solution line.
-std::vector<std::string> WindowSteps(int level, int across, int down)
-{
-    const auto id = [](Control c) { return std::to_string(int(c)); };
-    std::vector<std::string> steps{"picture Dati/Schema-0" + std::to_string(level) + ".bmp",
-                                   "disable " + id(Control::Command1), "text " + id(Control::Text3),
-                                   "text " + id(Control::Text4), "text " + id(Control::Text5)};
-    const auto each = [&](int count, std::initializer_list<std::string> calls) {
-        for (int i = 0; i < count; ++i)
-            for (const std::string& call : calls)
-                steps.push_back(call.back() == '(' ? call + std::to_string(i) + ")" : call);
-    };
-    each(9, {"hide Label4(", "hide Label5("});
-    each(8, {"hide Label7(", "hide Label8("});
-    each(across, {"back Label4(", "back Label5(", "caption Label5(", "show Label4(", "show Label5("});
-    each(down, {"back Label7(", "back Label8(", "caption Label7(", "show Label7(", "show Label8("});
-    each(across, {"caption Label4(", "text " + id(Control::Text4)});
-    each(down, {"caption Label8(", "text " + id(Control::Text5)});
-    return steps;
-}
-
 }  // namespace
 
 class TestGeneration : public QObject {
     Q_OBJECT
 private slots:
-    void workedExamples_data()
+    // Each level's entries draw its grid; they are the runs of two or more open cells, indexed in
+    // reading order of their first cells, their letters are the clue labels' letters, and the answer
+    // width is the longest entry's length. Lookups stop at the level's entries.
+    void entriesAreTheRunsOfTheGrid()
     {
-        QTest::addColumn<int>("level");
-        for (int level : {1, 2, 3})
-            QTest::addRow("level %d", level) << level;
+        for (int n = 1; n <= LevelCount; ++n) {
+            const LevelData& level = *FindLevel(n);
+            std::string drawn = "XXXXXX XXXXXX XXXXXX XXXXXX XXXXXX";
+            int longest = 0;
+            for (const auto& entries : {level.geometry.across, level.geometry.down}) {
+                for (const GridEntry& e : entries) {
+                    for (int j = 0; j < e.length; ++j) {
+                        char& cell = At(drawn, e.cells[j]);
+                        cell = j == 0 ? e.letter : cell == 'X' ? '.' : cell;
+                    }
+                    longest = std::max(longest, e.length);
+                }
+            }
+            QCOMPARE(drawn, std::string(Grids[n - 1]));
+            QCOMPARE(level.geometry.AnswerWidth, longest);
+            for (const bool across : {true, false}) {
+                std::vector<std::vector<Cell>> runs, cells;
+                const int lines = across ? GridRows : GridColumns, length = across ? GridColumns : GridRows;
+                for (int o = 0; o < lines; ++o) {
+                    std::vector<Cell> run;
+                    for (int i = 0; i <= length; ++i) {  // one past the edge ends a run
+                        const Cell c = across ? Cell{i, o} : Cell{o, i};
+                        if (i < length && At(drawn, c) != 'X') {
+                            run.push_back(c);
+                            continue;
+                        }
+                        if (run.size() >= 2)
+                            runs.push_back(run);
+                        run.clear();
+                    }
+                }
+                std::sort(runs.begin(), runs.end(), [](auto& a, auto& b) {
+                    return std::pair(a[0].row, a[0].column) < std::pair(b[0].row, b[0].column);
+                });
+                std::string letters;
+                const auto entries = across ? level.geometry.across : level.geometry.down;
+                for (std::size_t k = 0; k < entries.size(); ++k) {
+                    QVERIFY(entries[k].direction == (across ? Across : Down) && entries[k].index == Integer(k));
+                    QCOMPARE(FindEntry(n, entries[k].direction, int(k)), &entries[k]);
+                    cells.emplace_back(entries[k].cells.begin(), entries[k].cells.begin() + entries[k].length);
+                    letters += entries[k].letter;
+                }
+                QVERIFY(cells == runs && !FindEntry(n, across ? Across : Down, int(entries.size())));
+                QCOMPARE(letters, std::string(across ? level.acrossLetters : level.downLetters));
+            }
+        }
+        QVERIFY(!FindLevel(0) && !FindLevel(4) && !FindEntry(1, NoDirection, 0) && !FindEntry(1, Across, -1));
     }
-    // Each worked puzzle is made on a window that still shows a level-1 puzzle with answers given and
-    // a clue selected and highlighted: nothing of it may survive but the selection (and whether the
-    // answer box takes input, which the exact call log shows untouched).
+
+    // Every number the generator can hand over gets clues that evaluate back to it, with exactly
+    // their draws: the product is the largest divisor not above the root (found here the long way
+    // round) or a quotient for a prime, and the other forms reach both ends of their operand ranges.
+    // Another operator leaves the text alone. The number routines reach both ends of their ranges.
+    void everyNumberHasExactClues()
+    {
+        const struct {
+            void (*run)(PuzzleState&, RandomSource&);
+            int low, high;
+        } routines[] = {{RandomDigit, 1, 9},
+                        {RandomTwoDigit, 10, 98},
+                        {RandomThreeDigit, 100, 998},
+                        {RandomFourDigit, 1000, 9998},
+                        {RandomOperator, 1, 4}};
+        for (const auto& routine : routines) {
+            for (const auto& [r, expected] : {std::pair(0.0f, routine.low), {LargestDraw, routine.high}}) {
+                PuzzleState state;
+                ScriptedRandom random{r};
+                routine.run(state, random);
+                QCOMPARE(routine.run == RandomOperator ? state.ClueOperator : state.ClueValue, expected);
+            }
+        }
+        const auto n = [](long long v) { return std::to_string(v); };
+        for (int t = 10; t <= 9998; ++t) {
+            int f = 0;
+            for (int i = 2; i * i <= t; ++i)
+                f = t % i == 0 ? i : f;
+            const std::string texts[][2] = {
+                {Clue(t, SumClue, {0.0f}), " 1 + " + n(t - 1)},
+                {Clue(t, SumClue, {LargestDraw}), " " + n(t - 5) + " + 5"},
+                {Clue(t, DifferenceClue, {0.0f}), " " + n(t + 1) + " - 1"},
+                {Clue(t, DifferenceClue, {LargestDraw}), " " + n(2 * t - 5) + " - " + n(t - 5)},
+                {Clue(t, QuotientClue, {0.0f}), " " + n(2 * t) + " / 2"},
+                {Clue(t, QuotientClue, {LargestDraw}), " " + n(13 * t) + " / 13"},
+                {f == 0 ? Clue(t, ProductClue, {0.1f}) : Clue(t, ProductClue, {}),
+                 f == 0 ? " " + n(3 * t) + " / 3" : " " + n(t / f) + " * " + n(f)},
+            };
+            for (const auto& [text, expected] : texts) {
+                QCOMPARE(text, expected);
+                QCOMPARE(EvaluateClue(text).value_or(-1), (long long)t);
+            }
+        }
+        QCOMPARE(Clue(58, 0, {}) + Clue(58, 5, {}), "previousprevious");
+    }
+
+    // Each worked puzzle is made on a window that still shows a level-1 puzzle with answers given, a
+    // clue selected and highlighted, every label shown: nothing of it may survive but the selection.
     void workedExamples()
     {
-        QFETCH(int, level);
-        const Example x = Examples()[std::size_t(level - 1)];
-        const LevelData& data = *FindLevel(level);
-        PuzzleState state;
-        RecordingView view;
-        SeededRandom old(11);
-        GeneratePuzzleLevel1(state, view, old);
-        state.HorizontalAnswers.fill(12);
-        std::fill_n(state.VerticalAnswers.begin(), 8, 34);  // slot 8 belongs to no level
-        state.SelectedDirection = Down;
-        state.SelectedVerticalIndex = 5;
-        view.label(LabelArray::Label8, 5).back = Rgb{255, 255, 0};
-        view.SetText(Control::Text3, "34");
-        view.clearLog();
+        for (int level = 1; level <= LevelCount; ++level) {
+            const Example x = Examples()[std::size_t(level - 1)];
+            const LevelData& data = *FindLevel(level);
+            PuzzleState state;
+            RecordingView view;
+            SeededRandom old(11);
+            GeneratePuzzleLevel1(state, view, old);
+            state.HorizontalAnswers.fill(12);
+            std::fill_n(state.VerticalAnswers.begin(), 8, 34);  // slot 8 belongs to no level
+            state.SelectedDirection = Down;
+            state.SelectedVerticalIndex = 5;
+            for (auto& array : view.labels)
+                for (RecordingView::Label& label : array)
+                    label = {"?", true, Rgb{255, 255, 0}};
+            view.enabled[Control::Command1] = true;
+            view.texts[Control::Text3] = "34";
+            view.calls.clear();
 
-        Script script = x.script;
-        state.PicturePath = "Dati/Schema-0" + std::to_string(level) + ".bmp";
-        data.generate(state, view, script.random);
-        QCOMPARE(script.random.remaining(), std::size_t(0));
+            Script script = x.script;
+            state.PicturePath = "Dati/Schema-0" + std::to_string(level) + ".bmp";
+            data.generate(state, view, script.random);
+            QCOMPARE(script.random.used, script.random.draws.size());
+            QCOMPARE(view.calls.front(), "picture " + state.PicturePath);  // the reload wipes the old drawing
+            QCOMPARE(QString::fromStdString(view.texts[Control::Text4]), x.text4);
+            QCOMPARE(QString::fromStdString(view.texts[Control::Text5]), x.text5);
+            QVERIFY(!view.enabled[Control::Command1] && view.texts[Control::Text3].empty());
 
-        const int across = int(data.acrossLetters.size()), down = int(data.downLetters.size());
-        const auto q = [](const std::string& text) { return QString::fromStdString(text); };
-        QCOMPARE(q(view.texts[Control::Text4]), x.text4);
-        QCOMPARE(q(view.texts[Control::Text5]), x.text5);
-        QCOMPARE(PuzzleProblems(CapturePuzzle(data, state, view)), std::vector<std::string>{});
-        QCOMPARE(view.calls, WindowSteps(level, across, down));
-
-        // The log shows every label hidden and only the level's shown again; those carry their clues
-        // and letters on white, and the entries beyond the level's are solved as 0.
-        using enum LabelArray;
-        for (const auto& [letters, texts, order, clues] : {std::tuple(Label5, Label4, data.acrossLetters, x.across),
-                                                           std::tuple(Label7, Label8, data.downLetters, x.down)})
-            for (int i = 0; i < int(order.size()); ++i) {
-                QCOMPARE(q(view.label(texts, i).caption), clues[i]);
-                QCOMPARE(view.label(letters, i).caption, std::string(1, order[std::size_t(i)]));
-                QVERIFY(view.label(letters, i).back == White && view.label(texts, i).back == White);
+            // The level's labels carry their clues and letters on white; those beyond it are hidden.
+            using enum LabelArray;
+            for (const auto& [letters, texts, order, clues, count] :
+                 {std::tuple(Label5, Label4, data.acrossLetters, x.across, 9),
+                  std::tuple(Label7, Label8, data.downLetters, x.down, 8)}) {
+                for (int i = 0; i < count; ++i) {
+                    const bool used = i < int(order.size());
+                    QVERIFY(view.label(letters, i).visible == used && view.label(texts, i).visible == used);
+                    if (!used)
+                        continue;
+                    QCOMPARE(QString::fromStdString(view.label(texts, i).caption), clues[i]);
+                    QCOMPARE(view.label(letters, i).caption, std::string(1, order[std::size_t(i)]));
+                    QVERIFY(view.label(letters, i).back == White && view.label(texts, i).back == White);
+                }
             }
-        const auto &acrossSolutions = state.HorizontalSolutions, &downSolutions = state.VerticalSolutions;
-        QCOMPARE(std::count(acrossSolutions.begin() + across, acrossSolutions.end(), 0), 9 - across);
-        QCOMPARE(std::count(downSolutions.begin() + down, downSolutions.end(), 0), 9 - down);
-        QCOMPARE(state.HorizontalAnswers, (std::array<Integer, ClueSlots>{}));
-        QCOMPARE(state.VerticalAnswers, (std::array<Integer, ClueSlots>{}));
-        QVERIFY(view.texts[Control::Text3].empty());
-        QCOMPARE(state.SelectedDirection, Down);
-        QCOMPARE(state.SelectedVerticalIndex, Integer(5));
+            const auto across = std::ptrdiff_t(data.acrossLetters.size()),
+                       down = std::ptrdiff_t(data.downLetters.size());
+            QCOMPARE(std::count(state.HorizontalSolutions.begin() + across, state.HorizontalSolutions.end(), 0),
+                     9 - across);
+            QCOMPARE(std::count(state.VerticalSolutions.begin() + down, state.VerticalSolutions.end(), 0), 9 - down);
+            QCOMPARE(state.HorizontalAnswers, (std::array<Integer, ClueSlots>{}));
+            QCOMPARE(state.VerticalAnswers, (std::array<Integer, ClueSlots>{}));
+            QVERIFY(state.SelectedDirection == Down && state.SelectedVerticalIndex == 5);
+        }
+    }
+
+    // A hundred thousand puzzles a level from the real generator are sound, and over all of them
+    // every cell holds every digit it may: 1 to 9, and 0 too past the first cell of an across entry
+    // where no entry starts (a free cell is drawn 1 to 9).
+    void soak()
+    {
+        for (int level = 1; level <= LevelCount; ++level) {
+            const LevelData& data = *FindLevel(level);
+            SeededRandom random(20240611u + unsigned(level));
+            PuzzleState state;
+            RecordingView view;
+            std::map<std::pair<int, int>, unsigned> seen, possible;
+            for (int n = 0; n < 100'000; ++n) {
+                view.calls.clear();
+                GeneratePuzzle(data, state, view, random);
+                const GeneratedPuzzle p = CapturePuzzle(data, state, view);
+                if (const std::string problem = PuzzleProblem(p); !problem.empty())
+                    QFAIL(
+                        ("level " + std::to_string(level) + ", puzzle " + std::to_string(n) + ": " + problem).c_str());
+                for (const auto& [entries, numbers] :
+                     {std::tie(data.geometry.across, p.across), std::tie(data.geometry.down, p.down)})
+                    for (const GridEntry& e : entries)
+                        for (int j = 0; j < e.length; ++j)
+                            seen[{e.cells[j].row, e.cells[j].column}] |= 1u
+                                                                         << (std::to_string(numbers[e.index])[j] - '0');
+            }
+            for (const auto entries : {data.geometry.across, data.geometry.down})
+                for (const GridEntry& e : entries)
+                    for (int j = 0; j < e.length; ++j)
+                        possible[{e.cells[j].row, e.cells[j].column}] |= 0x3FEu | (e.direction == Across && j > 0);
+            for (const auto entries : {data.geometry.across, data.geometry.down})
+                for (const GridEntry& e : entries)
+                    possible[{e.cells[0].row, e.cells[0].column}] &= ~1u;
+            QCOMPARE(seen, possible);
+        }
     }
 };
 

@@ -1,13 +1,12 @@
-// The classroom sheets: the game's puzzles by seed, their soundness, and the command's errors and pages.
+// The printed documents: the classroom sheets (the game's puzzles by seed, their soundness, the
+// command's errors and pages) and the game's manual as built.
 #include "Levels.h"
 #include "PuzzleChecker.h"
 #include "RandomSource.h"
 #include "RecordingView.h"
-#include "SheetDocument.h"
 #include "SheetPuzzles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,19 +19,13 @@ struct Run {
     QString out, err;
 };
 
-Run Command(const QString& program, const QStringList& arguments)
+Run Command(const QStringList& arguments, const QString& program = QStringLiteral(QUADRIVELLO_STAMPA_PATH))
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run Stampa(const QStringList& arguments)
-{
-    return Command(QStringLiteral(QUADRIVELLO_STAMPA_PATH), arguments);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 // Everything in a folder, hidden temporary files included.
@@ -41,21 +34,7 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// A folder no file can be made in: a read-only one, or /proc for the superuser, who writes in that anyway;
-// empty when there is none.
-QString LockedFolder(const QString& parent)
-{
-    const QString locked = parent + "/chiusa";
-    QDir().mkdir(locked);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile probe(locked + "/probe");
-    if (!probe.open(QIODevice::WriteOnly))
-        return locked;
-    probe.remove();
-    return QFileInfo(QStringLiteral("/proc")).isDir() ? QStringLiteral("/proc") : QString();
-}
-
-std::string Joined(const std::vector<std::string>& lines)
+std::string Lines(const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines)
@@ -68,14 +47,15 @@ std::string Joined(const std::vector<std::string>& lines)
 class TestStampa : public QObject {
     Q_OBJECT
 private slots:
+    // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long,
+    // every sheet is sound, and its answer key's grid spells every entry's number along its cells.
     void sheetsAreTheGamesSoundPuzzles()
     {
-        // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long.
         for (int n = 1; n <= LevelCount; ++n) {
             const LevelData& level = *FindLevel(n);
-            const unsigned seed = 4242u + static_cast<unsigned>(n);
-            const SheetSet stack = GenerateSheets(n, 300, seed), shorter = GenerateSheets(n, 2, seed);
-            const SheetSet other = GenerateSheets(n, 300, seed + 10);
+            const unsigned seed = 4242u + unsigned(n);
+            const SheetSet stack = GenerateSheets(n, 300, seed), other = GenerateSheets(n, 300, seed + 10);
+            QCOMPARE(GenerateSheets(n, 2, seed).sheets[1].downClues, stack.sheets[1].downClues);
             SeededRandom random(seed);
             PuzzleState state;
             RecordingView view;
@@ -83,20 +63,12 @@ private slots:
                 const SheetPuzzle& sheet = stack.sheets[k];
                 level.generate(state, view, random);
                 const GeneratedPuzzle game = CapturePuzzle(level, state, view);
-                QCOMPARE(sheet.across, game.across);
-                QCOMPARE(sheet.down, game.down);
-                QCOMPARE(sheet.acrossClues, game.acrossClues);
-                QCOMPARE(sheet.downClues, game.downClues);
-                QCOMPARE(Joined(sheet.acrossSolutions), view.texts[Control::Text4]);
-                QCOMPARE(Joined(sheet.downSolutions), view.texts[Control::Text5]);
-                if (k < shorter.sheets.size())
-                    QCOMPARE(shorter.sheets[k].downClues, sheet.downClues);
+                QVERIFY(sheet.across == game.across && sheet.down == game.down);
+                QVERIFY(sheet.acrossClues == game.acrossClues && sheet.downClues == game.downClues);
+                QCOMPARE(Lines(sheet.acrossSolutions) + Lines(sheet.downSolutions),
+                         view.texts[Control::Text4] + view.texts[Control::Text5]);
                 QVERIFY(other.sheets[k].across != sheet.across);  // another seed, other puzzles
-
-                // Every sheet is a sound puzzle.
-                const auto problems = PuzzleProblems(game);
-                QVERIFY2(problems.empty(), problems.empty() ? "" : problems.front().c_str());
-                // The answer key's grid spells every entry's number along its cells.
+                QCOMPARE(PuzzleProblem(game), std::string());
                 const auto digits = CellDigits(level, sheet);
                 for (const auto entries : {level.geometry.across, level.geometry.down}) {
                     for (const GridEntry& e : entries) {
@@ -110,97 +82,76 @@ private slots:
         }
     }
 
-    void commandErrors_data()
-    {
-        // Split at spaces; DIR is a folder holding only vecchio.pdf, OUT is DIR/schede.pdf.
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* arguments, int status, const QString& message) {
-            QTest::newRow(arguments) << QString::fromUtf8(arguments) << status << message;
-        };
-        const QString level = QStringLiteral("(deve essere 1, 2 o 3)");
-        const QString seed = QStringLiteral("(deve essere un numero da 0 a 4294967295)");
-        row("--livello 2", 2, "manca il file da scrivere: indicalo con -o FILE.pdf");
-        row("--livello 4 -o OUT", 2, "livello non valido: «4» " + level);
-        row("--livello=due -o OUT", 2, "livello non valido: «due» " + level);
-        row("--schede 0 -o OUT", 2, "numero di schede non valido: «0» (deve essere da 1 a 500)");
-        row("--schede 501 -o OUT", 2, "numero di schede non valido: «501» (deve essere da 1 a 500)");
-        row("--seme -3 -o OUT", 2, "seme non valido: «-3» " + seed);
-        row("--seme 4294967296 -o OUT", 2, "seme non valido: «4294967296» " + seed);
-        row("-o OUT --schede", 2, "manca il valore dell'opzione --schede");
-        row("-o --soluzioni", 2, "manca il nome del file dopo -o");
-        row("--colore -o OUT", 2, "opzione sconosciuta: «--colore»");
-        row("schede.pdf", 2, "argomento inatteso: «schede.pdf»");
-        row("--livello 1 --livello 2 -o OUT", 2, "l'opzione --livello è data più di una volta");
-        row("--soluzioni=si -o OUT", 2, "l'opzione --soluzioni non vuole un valore");
-        row("--livello 9 -o OUT --help", 0, QString());
-        row("--seme 5 -o DIR/vecchio.pdf", 1,
-            "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi");
-        row("-o DIR/manca/schede.pdf", 1, "la cartella «DIR/manca» non esiste");
-        row("-o LOCKED/schede.pdf", 1,
-            "non si può scrivere nella cartella «LOCKED»: mancano i permessi o il disco è in sola lettura");
-    }
-
+    // Each wrong command line, each file that exists, a missing or unwritable folder: its status and
+    // message, and nothing written, nothing half-written, last year's file untouched.
     void commandErrors()
     {
-        QFETCH(QString, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        QTemporaryDir folder, elsewhere;
-        QString locked;
-        if (arguments.contains("LOCKED") && (locked = LockedFolder(elsewhere.path())).isEmpty())
-            QSKIP("no folder here refuses the superuser");
-        QFile old(folder.filePath("vecchio.pdf"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last year's sheets") > 0);
-        old.close();
-        const auto fill = [&](QString text) {
-            return text.replace("OUT", "DIR/schede.pdf")
-                .replace("DIR", QDir::toNativeSeparators(folder.path()))
-                .replace("LOCKED", QDir::toNativeSeparators(locked));
+        const QString level = QStringLiteral(" (deve essere 1, 2 o 3)"), hint = QStringLiteral("\nPer l'aiuto: ");
+        const QString seed = QStringLiteral(" (deve essere un numero da 0 a 4294967295)");
+        const QString sheets = QStringLiteral(" (deve essere da 1 a 500)");
+        // Arguments split at blanks, DIR being a folder that holds only vecchio.pdf, OUT being DIR/schede.pdf.
+        const std::pair<const char*, QString> rows[] = {
+            {"--livello 2", "manca il file da scrivere: indicalo con -o FILE.pdf" + hint},
+            {"--livello 4 -o OUT", "livello non valido: «4»" + level + hint},
+            {"--livello=due -o OUT", "livello non valido: «due»" + level + hint},
+            {"--schede 0 -o OUT", "numero di schede non valido: «0»" + sheets + hint},
+            {"--schede 501 -o OUT", "numero di schede non valido: «501»" + sheets + hint},
+            {"--seme -3 -o OUT", "seme non valido: «-3»" + seed + hint},
+            {"--seme 4294967296 -o OUT", "seme non valido: «4294967296»" + seed + hint},
+            {"-o OUT --schede", "manca il valore dell'opzione --schede" + hint},
+            {"-o --soluzioni", "manca il nome del file dopo -o" + hint},
+            {"--colore -o OUT", "opzione sconosciuta: «--colore»" + hint},
+            {"schede.pdf", "argomento inatteso: «schede.pdf»" + hint},
+            {"--livello 1 --livello 2 -o OUT", "l'opzione --livello è data più di una volta" + hint},
+            {"--soluzioni=si -o OUT", "l'opzione --soluzioni non vuole un valore" + hint},
+            {"--livello 9 -o OUT --help", ""},
+            {"--seme 5 -o DIR/vecchio.pdf",
+             "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi"},
+            {"-o DIR/manca/schede.pdf", "la cartella «DIR/manca» non esiste"},
+            // A folder nobody can make a file in, the superuser included.
+            {"-o /proc/schede.pdf",
+             "non si può scrivere nella cartella «/proc»: mancano i permessi o il disco è in sola lettura"},
         };
-        QStringList filled;
-        for (const QString& argument : arguments.split(u' '))
-            filled << fill(argument);
-        const Run run = Stampa(filled);
-        QCOMPARE(run.status, status);
-        if (status == 0) {  // --help, whatever else the line holds
-            QVERIFY(run.out.startsWith(QStringLiteral("Uso: quadrivello-stampa")) && run.out.contains("--sovrascrivi"));
-        } else {
-            const QString hint = status == 2 ? QStringLiteral("Per l'aiuto: quadrivello-stampa --help\n") : QString();
-            QCOMPARE(run.err, "quadrivello-stampa: " + fill(message) + "\n" + hint);
-            QVERIFY(run.out.isEmpty());
+        for (const auto& [line, message] : rows) {
+            QTemporaryDir folder;
+            QFile old(folder.filePath("vecchio.pdf"));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last year's sheets") > 0);
+            old.close();
+            const auto fill = [&](QString text) {
+                return text.replace("OUT", "DIR/schede.pdf").replace("DIR", QDir::toNativeSeparators(folder.path()));
+            };
+            const Run run = Command(fill(QString::fromUtf8(line)).split(u' '));
+            if (message.isEmpty()) {  // --help wins, whatever else the line holds
+                QVERIFY(run.status == 0 && run.out.startsWith("Uso: quadrivello-stampa") &&
+                        run.out.contains("--sovrascrivi"));
+            } else {
+                QCOMPARE(run.status, message.contains(hint) ? 2 : 1);
+                QCOMPARE(run.err, "quadrivello-stampa: " + fill(message) +
+                                      (message.contains(hint) ? "quadrivello-stampa --help\n" : "\n"));
+                QVERIFY(run.out.isEmpty());
+            }
+            QCOMPARE(Entries(folder.path()), QStringList{"vecchio.pdf"});
+            QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "last year's sheets");
         }
-        // Nothing written, nothing half-written, and last year's file untouched.
-        QCOMPARE(Entries(folder.path()), QStringList{"vecchio.pdf"});
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("last year's sheets"));
-        if (!locked.isEmpty())
-            QCOMPARE(Entries(locked).filter(QStringLiteral("schede.pdf")), QStringList());
     }
 
+    // A stack with solutions: what the command says, the pages and what the pupil reads on a sheet;
+    // a file is replaced only when asked, and then wholly.
     void pagesOfTheDocument()
     {
-        QCOMPARE(PageCount(3, true), 4);  // solutions go three to a page
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        // The text of each page; pdftotext ends every page with a form feed.
-        const auto pages = [](const QString& pdf) {
-            QStringList pages = Command("pdftotext", {"-layout", pdf, "-"}).out.split(u'\f');
-            pages.removeLast();
-            return pages;
+        const auto pages = [](const QString& pdf) {  // pdftotext ends every page with a form feed
+            return Command({"-layout", pdf, "-"}, QStringLiteral("pdftotext")).out.split(u'\f');
         };
         QTemporaryDir folder;
-        const QString sheets = folder.filePath(QStringLiteral("schede.pdf"));
-        const Run run = Stampa({"--livello", "2", "--schede", "4", "--soluzioni", "--seme", "31", "-o", sheets});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, "Scritto «" + QDir::toNativeSeparators(sheets) +
+        const QString pdf = folder.filePath(QStringLiteral("schede.pdf"));
+        const Run run = Command({"--livello", "2", "--schede", "4", "--soluzioni", "--seme", "31", "-o", pdf});
+        QCOMPARE(run.out, "Scritto «" + QDir::toNativeSeparators(pdf) +
                               "»: 4 schede del livello 2 con le soluzioni, 6 pagine, seme 31.\n");
         QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
-        const QStringList text = pages(sheets);
-        QCOMPARE(text.size(), 6);
-
-        // What the pupil reads on the third sheet: its heading, the name line, the game's clues, the footer.
+        const QStringList text = pages(pdf);
+        QCOMPARE(text.size(), 6 + 1);
         const QString third = text[2].simplified();
         for (const char* line : {"Quadrivello Livello 2", "Nome: ______ Classe: ______ Data: ______", "Orizzontali",
                                  "Verticali", "Scheda 3 di 4 · Seme 31"})
@@ -208,11 +159,20 @@ private slots:
         const SheetSet set = GenerateSheets(2, 3, 31u);
         for (const std::string& clue : set.sheets[2].acrossClues)
             QVERIFY2(third.contains(QString::fromStdString(clue).trimmed()), clue.c_str());
-
-        // Replaced only when asked, and then wholly: one sheet without solutions is one page.
-        QCOMPARE(Stampa({"--livello=3", "--sovrascrivi", "-o", sheets}).status, 0);
-        QCOMPARE(pages(sheets).size(), 1);
+        QCOMPARE(Command({"--livello=3", "--sovrascrivi", "-o", pdf}).status, 0);
+        QCOMPARE(pages(pdf).size(), 1 + 1);
         QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
+    }
+
+    // The manual: A4, every placeholder of its worked example filled, and its pictures (the icon, the
+    // window, the three grids, the worked example's grid) in it.
+    void manualAsBuilt()
+    {
+        const QString manual = QStringLiteral(QUADRIVELLO_DATA_DIR "/Quadrivello.pdf");
+        QVERIFY(Command({manual}, "pdfinfo").out.contains("595 x 842 pts (A4)"));
+        const QString text = Command({manual, "-"}, "pdftotext").out;
+        QVERIFY(!text.contains("{{") && text.contains("Conferma") && text.contains("Controllo"));
+        QCOMPARE(Command({"-list", manual}, "pdfimages").out.count(u'\n'), 2 + 6);  // two lines of header
     }
 };
 

@@ -1,27 +1,30 @@
-// Closes the modal message boxes a widget test opens, and keeps their titles, texts and looks.
+// Closes the game's message boxes as they show, and keeps what they said and how they looked.
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <QTimer>
+#include <QApplication>
+#include <QMessageBox>
 
 #include <vector>
 
 class MessageBoxCatcher : public QObject {
-    Q_OBJECT
 public:
     struct Caught {
-        QString title;
-        QString text;
-        bool hasIcon = false;
-        int buttonCount = 0;
-        bool okOnly = false;
+        QString title, text;
+        bool plain = false;  // no icon and the OK button only
     };
-
-    MessageBoxCatcher();
     std::vector<Caught> caught;
 
-private:
-    void poll();
-    QTimer timer_;
+    MessageBoxCatcher() { qApp->installEventFilter(this); }
+    ~MessageBoxCatcher() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            const bool okOnly = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
+            caught.push_back({box->windowTitle(), box->text(), okOnly && box->icon() == QMessageBox::NoIcon});
+            QMetaObject::invokeMethod(
+                box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
 };

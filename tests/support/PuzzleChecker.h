@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class RecordingView;
@@ -20,10 +19,10 @@ struct GeneratedPuzzle {
 // The puzzle that generation has just left in the state and in the recording view's labels.
 GeneratedPuzzle CapturePuzzle(const LevelData& level, const PuzzleState& state, RecordingView& view);
 
-// The value of a clue written " a + b", " a - b", " a * b" or " a / b" with positive whole operands;
-// nothing when the text has another shape or the division is not exact.
-std::optional<long long> EvaluateClue(std::string_view clue);
+// The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" with positive whole
+// operands; nothing for any other text or a division that is not exact.
+std::optional<long long> EvaluateClue(const std::string& clue);
 
-// Every way the puzzle breaks the rules of the grid; empty when it is sound: each number has one digit
+// The first way the puzzle breaks the grid's rules, or "" when it is sound: each number has one digit
 // per cell (so none starts with 0), crossing cells hold one digit, each clue evaluates to its number.
-std::vector<std::string> PuzzleProblems(const GeneratedPuzzle& puzzle);
+std::string PuzzleProblem(const GeneratedPuzzle& puzzle);

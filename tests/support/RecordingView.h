@@ -1,9 +1,11 @@
-// A GridView without a window: it keeps what the game set and records every drawing and message.
+// A GridView without a window: it keeps what the game set on each control and logs what it did to
+// the single controls, the grid and the message box, in order.
 #pragma once
 
 #include "GridView.h"
 
 #include <array>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,47 +17,52 @@ public:
         bool visible = true;
         Rgb back = White;
     };
-    struct Fill {
-        int x1, y1, x2, y2;
-        Rgb colour;
-        friend bool operator==(const Fill&, const Fill&) = default;
-    };
-    struct Text {
-        int x, y;
-        std::string text;
-        friend bool operator==(const Text&, const Text&) = default;
-    };
-
-    // What the game has set, by control.
     std::array<std::array<Label, 9>, 4> labels{};
     std::map<Control, Rgb> backColours;
     std::map<Control, bool> enabled;
     std::map<Control, std::string> texts;
-    // What it has done, in order.
-    std::vector<std::string> picturesLoaded;
-    std::vector<Fill> fills;
-    std::vector<Text> drawn;
-    std::vector<std::string> messages;
-    std::vector<std::string> calls;  // one line per call, for order checks
+    // One line per call: "disable Command1", "fill 30 26 45 46 ffffff", "draw 30 26 4", "message ...".
+    std::vector<std::string> calls;
 
-    Label& label(LabelArray array, int index)
+    Label& label(LabelArray array, int i) { return labels[std::size_t(array)][std::size_t(i)]; }
+    void SetCaption(LabelArray array, int i, const std::string& text) override { label(array, i).caption = text; }
+    void SetVisible(LabelArray array, int i, bool visible) override { label(array, i).visible = visible; }
+    void SetBackColor(LabelArray array, int i, Rgb colour) override { label(array, i).back = colour; }
+    void SetBackColor(Control control, Rgb colour) override
     {
-        return labels[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)];
+        backColours[control] = colour;
+        log("back", control);
     }
-    // The number of labels of an array that are visible.
-    int visibleCount(LabelArray array) const;
-    // Forget the drawing and call log, keep the control state.
-    void clearLog();
+    void SetEnabled(Control control, bool on) override
+    {
+        enabled[control] = on;
+        log(on ? "enable" : "disable", control);
+    }
+    std::string GetText(Control control) override { return texts[control]; }
+    void SetText(Control control, const std::string& text) override
+    {
+        texts[control] = text;
+        log("text", control);
+    }
+    void LoadPicture(const std::string& path) override { calls.push_back("picture " + path); }
+    void FillRectangle(int x1, int y1, int x2, int y2, Rgb c) override
+    {
+        char line[64];
+        std::snprintf(line, sizeof line, "fill %d %d %d %d %02x%02x%02x", x1, y1, x2, y2, c.r, c.g, c.b);
+        calls.push_back(line);
+    }
+    void DrawText(int x, int y, const std::string& text) override
+    {
+        calls.push_back("draw " + std::to_string(x) + " " + std::to_string(y) + " " + text);
+    }
+    void ShowMessage(const std::string& text) override { calls.push_back("message " + text); }
 
-    void SetCaption(LabelArray array, int index, const std::string& caption) override;
-    void SetVisible(LabelArray array, int index, bool visible) override;
-    void SetBackColor(LabelArray array, int index, Rgb colour) override;
-    void SetBackColor(Control control, Rgb colour) override;
-    void SetEnabled(Control control, bool isEnabled) override;
-    std::string GetText(Control textBox) override;
-    void SetText(Control textBox, const std::string& text) override;
-    void LoadPicture(const std::string& path) override;
-    void FillRectangle(int x1, int y1, int x2, int y2, Rgb colour) override;
-    void DrawText(int x, int y, const std::string& text) override;
-    void ShowMessage(const std::string& text) override;
+private:
+    void log(const char* what, Control control)
+    {
+        static const char* const names[] = {"Form1",    "Picture1", "Label3", "Label6", "Label9", "Command1",
+                                            "Command2", "Command3", "Text3",  "Text4",  "Text5",  "Text1",
+                                            "Text2",    "Label1",   "Label2", "Label10"};
+        calls.push_back(std::string(what) + " " + names[int(control)]);
+    }
 };

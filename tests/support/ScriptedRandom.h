@@ -3,33 +3,21 @@
 
 #include "RandomSource.h"
 
-#include <cstddef>
-#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
 class ScriptedRandom final : public RandomSource {
 public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<float> draws) : draws_(draws) {}
+    std::vector<float> draws;
+    std::size_t used = 0;
 
-    void add(float r) { draws_.push_back(r); }
+    ScriptedRandom(std::initializer_list<float> list = {}) : draws(list) {}
     float Next() override
     {
-        if (used_ >= draws_.size())
+        if (used >= draws.size())
             throw std::logic_error("the scripted random source ran out of draws");
-        return draws_[used_++];
+        return draws[used++];
     }
-    std::size_t used() const { return used_; }
-    std::size_t remaining() const { return draws_.size() - used_; }
-
     // The draw r for which floor(scale * r + offset) is `value`: the middle of its interval.
-    static float For(double value, double scale, double offset)
-    {
-        return static_cast<float>((value - offset + 0.5) / scale);
-    }
-
-private:
-    std::vector<float> draws_;
-    std::size_t used_ = 0;
+    static float For(double value, double scale, double offset) { return float((value - offset + 0.5) / scale); }
 };
