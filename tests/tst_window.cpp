@@ -1,13 +1,17 @@
 // The real window on the offscreen platform: its design, start-up and the level items, playing a
-// puzzle, Help and Info, grid pictures that are missing or change, and its fit to the screen given.
+// puzzle, Help and Info, grid pictures that are missing or change, its fit to the screen given, and
+// random play with the game's promises checked after every action.
+#include "AnswerCheck.h"
 #include "clsResize.h"
 #include "Form1.h"
 #include "Levels.h"
 #include "MessageBoxCatcher.h"
 #include "PictureBox.h"
+#include "PuzzleChecker.h"
 #include "Version.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +22,9 @@
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
+
+#include <map>
+#include <random>
 
 namespace {
 
@@ -44,6 +51,49 @@ QImage Picture(const QString& path)
 QColor Rendered(QWidget* widget, QPoint at)
 {
     return widget->grab().toImage().pixelColor(at);
+}
+
+// A level's grid picture file: a 24-bit bitmap of 460 x 262 pixels, black lines on the grid's
+// lines, blocked cells filled, a letter's ink in the top-left corner of each entry's first cell and
+// nowhere else, the digit areas white.
+void CheckGridPicture(const QString& path, int level)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.size() == 361614 && bytes[28] == 24);  // bits per pixel; the size leaves no room for compression
+    const QImage image = QImage::fromData(bytes);
+    const int columns[] = {0, 77, 154, 230, 307, 383, 459}, rows[] = {0, 51, 104, 156, 208, 261};
+    for (int x : columns)
+        for (int y = 0; y < 262; ++y)
+            QVERIFY(image.pixel(x, y) == qRgb(0, 0, 0));
+    for (int y : rows)
+        for (int x = 0; x < 460; ++x)
+            QVERIFY(image.pixel(x, y) == qRgb(0, 0, 0));
+    std::map<std::pair<int, int>, char> letters;  // by (row, column); '.' for an open cell without one
+    for (const auto& entries : {FindLevel(level)->geometry.across, FindLevel(level)->geometry.down})
+        for (const GridEntry& e : entries)
+            for (int j = 0; j < e.length; ++j)
+                if (const auto [at, fresh] = letters.try_emplace({e.cells[j].row, e.cells[j].column}, '.'); j == 0)
+                    at->second = e.letter;
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            const QRect cell(QPoint(columns[column] + 1, rows[row] + 1),
+                             QPoint(columns[column + 1] - 1, rows[row + 1] - 1));
+            const auto at = letters.find({row, column});
+            if (at == letters.end()) {
+                QCOMPARE(image.pixel(cell.center()), qRgb(153, 102, 204));
+                continue;
+            }
+            int dark = 0;
+            for (int y = cell.top() + 4; y < cell.top() + 24; ++y)
+                for (int x = cell.left() + 2; x < cell.left() + 20; ++x)
+                    dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+            QVERIFY2(at->second != '.' ? dark > 10 : dark == 0,
+                     qPrintable(QStringLiteral("%1,%2").arg(row).arg(column)));
+            QCOMPARE(image.pixel(cell.center().x(), cell.bottom() - 3), qRgb(255, 255, 255));
+        }
+    }
 }
 
 // Clicks the clue text, types into the answer box and presses "Conferma"; the picture then differs
@@ -78,6 +128,79 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
+std::mt19937 rng;
+int Roll(int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+// What a player might type or paste: digits of every kind, emoji, right-to-left text, marks,
+// control characters and a lone surrogate.
+const QStringList Pieces =
+    QStringLiteral("0|1|2|3|4|5|6|7|8|9|47|9999| |-|+|a|Z|\u00e8|\U0001F600|\U0001F44D\U0001F3FD|\u05E9\u05DC\u05D5"
+                   "|\u0645\u0631\u062D|\u200F|\u202E|\u0661\u0662|\uFF11\uFF12|e\u0301|\t|\r|\n|\r\n|\x01|\x1B|\x7F")
+        .split(u'|') +
+    QStringList{QString(QChar(0)), QString(QChar(0xD800))};
+
+QString RandomText(int pieces)
+{
+    QString text;
+    for (int i = 0; i < pieces; ++i)
+        text += Pieces[Roll(0, int(Pieces.size()) - 1)];
+    return text;
+}
+
+// The first promise the window breaks, or nothing; `shown` are the texts of the message boxes the
+// last action showed.
+QString Broken(Form1& form, bool armed, const std::vector<MessageBoxCatcher::Caught>& shown)
+{
+    const PuzzleState& s = form.state();
+    Form1Window& w = form.window();
+    const LevelData& level = *FindLevel(s.CurrentLevel);
+    const int across = int(level.acrossLetters.size()), down = int(level.downLetters.size());
+    if (w.control("Command1")->isEnabled() != armed || (armed && !w.control("Text3")->isEnabled()))
+        return armed ? "Conferma or the answer box is disabled after a clue click" : "Conferma is enabled unarmed";
+    for (const auto* answers : {&s.HorizontalAnswers, &s.VerticalAnswers})
+        for (const Integer answer : *answers)
+            if (answer < 0 || answer > 9999)
+                return QStringLiteral("an answer of %1 is stored").arg(answer);
+
+    // Labels beyond the level stay hidden; at most one clue, letter and text together, is highlighted;
+    // the puzzle on show is sound.
+    QStringList lit;
+    GeneratedPuzzle puzzle{&level, {}, {}, {}, {}};
+    for (const auto& [letters, texts, count, used, solutions, clues] :
+         {std::tuple("Label5", "Label4", 9, across, &s.HorizontalSolutions, &puzzle.acrossClues),
+          std::tuple("Label7", "Label8", 8, down, &s.VerticalSolutions, &puzzle.downClues)}) {
+        for (int i = 0; i < count; ++i) {
+            for (const char* array : {letters, texts}) {
+                const QWidget* label = w.control(array, i);
+                if (label->isVisible() != (i < used))
+                    return label->objectName() + (i < used ? " is hidden" : " is shown beyond the level");
+                if (label->palette().color(label->backgroundRole()) == QColor(200, 200, 0))
+                    lit << label->objectName();
+            }
+            if (i < used) {
+                (clues == &puzzle.acrossClues ? puzzle.across : puzzle.down).push_back((*solutions)[i]);
+                clues->push_back(w.controlAs<QLabel>(texts, i)->text().toStdString());
+            }
+        }
+    }
+    if (!lit.isEmpty() && (lit.size() != 2 || lit[0].mid(6) != lit[1].mid(6)))
+        return "highlighted: " + lit.join(", ");
+    if (const std::string problem = PuzzleProblem(puzzle); !problem.empty())
+        return QString::fromStdString(problem);
+
+    // "Controllo" counts exactly the entries answered right.
+    const CheckCounts right = CountCorrect(s);
+    const QString message = QStringLiteral("Giusti Orizzontali  %1 dati\nGiusti Verticali  %2 dati");
+    for (const auto& box : shown)
+        if (box.text.startsWith("Giusti") && box.text != message.arg(right.across).arg(right.down))
+            return box.text + " where " + QString::number(right.across) + " and " + QString::number(right.down) +
+                   " are right";
+    return {};
+}
+
 }  // namespace
 
 class TestWindow : public QObject {
@@ -91,8 +214,6 @@ private slots:
     {
         QCOMPARE(w.controls().size() + w.menuActions().size(), std::size_t(57));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quadrivello"));
-        QCOMPARE(w.control("Picture1")->geometry(), QRect(168, 32, 464, 266));
-        QCOMPARE(w.control("Command3")->geometry(), QRect(696, 440, 81, 33));
         QCOMPARE(w.controlAs<QLabel>("Label8", 3)->text(), QStringLiteral(" 100 \u2013 30"));
         QCOMPARE(w.controlAs<QLabel>("Label4", 0)->accessibleName(), QStringLiteral("Orizzontale A: 25 x 3"));
         QStringList menus;
@@ -122,6 +243,7 @@ private slots:
             QCOMPARE(form_.state().CurrentLevel, Integer(n));
             QCOMPARE(form_.state().PicturePath, path.toStdString());
             QCOMPARE(w.picture()->picture(), Picture(path));
+            CheckGridPicture(path, n);
             const QColor panel(palette.panel.r, palette.panel.g, palette.panel.b);
             const QColor button(palette.button.r, palette.button.g, palette.button.b);
             QCOMPARE(Rendered(w.client(), QPoint(400, w.client()->height() - 10)), panel);
@@ -231,33 +353,26 @@ private slots:
         QCOMPARE(boxes.caught[0].text, QString(InformationText()).replace("\n\r", "\n"));
     }
 
-    // "Help" hands the manual to the desktop as one file URL, whatever the folder is called, and does
-    // not wait; without the manual it does nothing visible.
-    void help_data()
-    {
-        QTest::addColumn<QString>("folderName");
-        QTest::addColumn<bool>("withManual");
-        QTest::newRow("plain") << QStringLiteral("gioco") << true;
-        // A shell would split, expand or run parts of this; a URL carries it whole.
-        QTest::newRow("awkward") << QStringLiteral("Gioco \"di\" l'alunno $(touch preso) `touch preso` àèìòù #1 %20 ;&")
-                                 << true;
-        QTest::newRow("no manual") << QStringLiteral("gioco") << false;
-    }
+    // "Help" hands the manual to the desktop as one file URL, whatever the folder is called (a shell
+    // would split, expand or run parts of this one; a URL carries it whole), and does not wait;
+    // without the manual it does nothing visible.
     void help()
     {
-        QFETCH(QString, folderName);
-        QFETCH(bool, withManual);
-        QTemporaryDir scratch;
-        const QString data = scratch.filePath(folderName) + "/Dati/", manual = data + "Quadrivello.pdf";
-        QVERIFY(QDir().mkpath(data));
-        QVERIFY(!withManual || QFile::copy(AppDir + "/Dati/Quadrivello.pdf", manual));
-        DesktopCatcher desktop;
-        MessageBoxCatcher boxes;
-        Form1 form(scratch.filePath(folderName));
-        form.mnuHelp_Click();
-        QCOMPARE(desktop.urls, withManual ? QList<QUrl>{QUrl::fromLocalFile(manual)} : QList<QUrl>());
-        QVERIFY(boxes.caught.empty() && QApplication::activeModalWidget() == nullptr);
-        QVERIFY(!QFile::exists(scratch.filePath("preso")) && !QFile::exists("preso"));
+        const QString awkward = QStringLiteral("Gioco \"di\" l'alunno $(touch preso) `touch preso` àèìòù #1 %20 ;&");
+        for (const auto& [folderName, withManual] :
+             {std::pair(QStringLiteral("gioco"), true), {awkward, true}, {QStringLiteral("gioco"), false}}) {
+            QTemporaryDir scratch;
+            const QString data = scratch.filePath(folderName) + "/Dati/", manual = data + "Quadrivello.pdf";
+            QVERIFY(QDir().mkpath(data));
+            QVERIFY(!withManual || QFile::copy(AppDir + "/Dati/Quadrivello.pdf", manual));
+            DesktopCatcher desktop;
+            MessageBoxCatcher boxes;
+            Form1 form(scratch.filePath(folderName));
+            form.mnuHelp_Click();
+            QCOMPARE(desktop.urls, withManual ? QList<QUrl>{QUrl::fromLocalFile(manual)} : QList<QUrl>());
+            QVERIFY(boxes.caught.empty() && QApplication::activeModalWidget() == nullptr);
+            QVERIFY(!QFile::exists(scratch.filePath("preso")) && !QFile::exists("preso"));
+        }
     }
 
     // A grid picture that is missing is named in a message and play goes on on a blank grid; every
@@ -292,6 +407,88 @@ private slots:
             form.window().picture()->fillRectangle(30, 26, 45, 46, Qt::black);
         }
         QCOMPARE(catcher.caught.size(), atStart + 1);
+    }
+    // Random play: thousands of seeded clicks, menu choices and typed or pasted texts, with the game's
+    // promises checked after every one. A failure names the seed that replays it
+    // (QUADRIVELLO_SOAK_SEED); QUADRIVELLO_SOAK_ACTIONS changes the number of actions.
+    void randomPlayKeepsEveryPromise()
+    {
+        const quint32 seed = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_SEED"))
+                                 : std::random_device{}();
+        const int actions = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_ACTIONS")
+                                ? qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_ACTIONS")
+                                : 10000;
+        qInfo("random play: seed %u, %d actions (replay with QUADRIVELLO_SOAK_SEED=%u)", seed, actions, seed);
+        rng.seed(seed);
+        MessageBoxCatcher boxes;
+        Form1& form = form_;
+        form.random().Seed(seed);  // the game seeds itself from the clock; the soak's seed makes it replayable
+        auto* answerBox = w.controlAs<QLineEdit>("Text3");
+        QTest::mouseClick(w.control("Command2"), Qt::LeftButton);
+
+        bool armed = false;  // a clue clicked since the last "Conferma" or new puzzle
+        int confirmed = 0, checks = 0;
+        for (int n = 1; n <= actions; ++n) {
+            const std::size_t boxesBefore = boxes.caught.size();
+            QString what;
+            const int roll = Roll(0, 99);
+            if (roll < 67) {  // clue texts (these arm the answer entry), letters, headings, the grid, the buttons
+                const LevelData& level = *FindLevel(form.state().CurrentLevel);
+                const int across = int(level.acrossLetters.size()), down = int(level.downLetters.size());
+                // Where clicks go, and how many of the hundred rolls each gets.
+                const std::pair<const char*, int> targets[] = {
+                    {"Label4", 20}, {"Label8", 15},  {"Label5", 2},    {"Label7", 2},   {"Label3", 1},
+                    {"Label6", 2},  {"Picture1", 5}, {"Command1", 12}, {"Command2", 3}, {"Command3", 100}};
+                int kind = 0;
+                for (int left = roll; left >= targets[kind].second; left -= targets[kind++].second) {
+                }
+                const int rows = kind % 2 == 0 ? across : down;
+                QWidget* target = w.control(targets[kind].first, kind < 4 ? Roll(0, rows - 1) : -1);
+                const QPoint at = kind == 6 ? QPoint(Roll(0, target->width() - 1), Roll(0, target->height() - 1))
+                                            : target->rect().center();
+                what = QStringLiteral("click %1 at %2,%3").arg(target->objectName()).arg(at.x()).arg(at.y());
+                confirmed += kind == 7 && target->isEnabled();
+                checks += kind == 9;
+                QTest::mouseClick(target, Qt::LeftButton, {}, at);
+                armed = kind < 2 || (armed && kind != 7 && kind != 8);
+            } else if (roll < 71) {
+                const char* const items[] = {"mnuLiv1", "mnuLiv2", "mnuLiv3", "mnuInfo1"};
+                what = QStringLiteral("menu %1").arg(items[roll - 67]);
+                w.menuAction(items[roll - 67])->trigger();
+                armed = armed && roll == 70;
+            } else if (roll < 93) {  // typing; now and then the right number, so the checks have something to count
+                const PuzzleState& s = form.state();
+                const Integer solution = s.SelectedDirection == Across
+                                             ? s.HorizontalSolutions[std::size_t(s.SelectedHorizontalIndex)]
+                                             : s.VerticalSolutions[std::size_t(s.SelectedVerticalIndex)];
+                const QString text = roll < 85 ? RandomText(Roll(1, 6)) : QString::number(solution);
+                what = "type " + QString::fromLatin1(text.toUtf8().toPercentEncoding(" "));
+                roll < 85 ? QTest::mouseClick(answerBox, Qt::LeftButton) : answerBox->clear();
+                for (const QChar c : text) {  // a key press for each character, as a keyboard sends it
+                    const Qt::Key key = c == u'\t'                 ? Qt::Key_Tab
+                                        : c == u'\r' || c == u'\n' ? Qt::Key_Return
+                                                                   : Qt::Key_unknown;
+                    QTest::sendKeyEvent(QTest::Click, answerBox, key, QString(c), Qt::NoModifier);
+                }
+            } else {
+                const QString text = roll == 99 && n % 2 == 0 ? RandomText(2500).leftJustified(10000, u'7', true)
+                                                              : RandomText(Roll(1, 12));
+                what = QStringLiteral("paste %1 characters").arg(text.size());
+                QGuiApplication::clipboard()->setText(text);
+                QTest::keyClick(answerBox, Qt::Key_V, Qt::ControlModifier);
+            }
+            QCoreApplication::processEvents();
+            const std::vector shown(boxes.caught.begin() + std::ptrdiff_t(boxesBefore), boxes.caught.end());
+            if (const QString problem = Broken(form, armed, shown); !problem.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4\nreplay with QUADRIVELLO_SOAK_SEED=%1")
+                                     .arg(seed)
+                                     .arg(n)
+                                     .arg(what, problem)));
+        }
+        qInfo("random play: %d actions, %d confirmations, %d checks, %zu message boxes", actions, confirmed, checks,
+              boxes.caught.size());
+        QVERIFY(confirmed > 0 && checks > 0);
     }
 };
 
