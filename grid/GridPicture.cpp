@@ -1,0 +1,104 @@
+// The grid pictures are drawn from the same entry tables the game draws answers by.
+#include "GridPicture.h"
+
+#include "Levels.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace grid_picture {
+
+namespace {
+
+constexpr double LetterHeight = 11.0;
+constexpr double LetterLeft = 5.0;  // from the cell's left line
+constexpr double LetterTop = 8.0;   // from the cell's top line
+
+// Where a line of the picture starts at a scale, in whole pixels.
+int LineAt(int position, double scale)
+{
+    return static_cast<int>(std::floor(position * scale));
+}
+
+QPainterPath Outline(char letter)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    QPainterPath path;
+    path.addText(0, 0, font, QString(QChar(letter)));
+    return path;
+}
+
+// The letter's outline, scaled so a capital's ink is LetterHeight pixels of the picture high (a Q's
+// tail goes a little lower), placed by its ink's top-left corner.
+void DrawLetter(QPainter& painter, char letter, int column, int row, double scale)
+{
+    const QPainterPath path = Outline(letter);
+    const QRectF ink = path.boundingRect();
+    const double size = scale * LetterHeight / Outline('H').boundingRect().height();
+    const QPointF corner(LineAt(ColumnLines[static_cast<std::size_t>(column)], scale) + LetterLeft * scale,
+                         LineAt(RowLines[static_cast<std::size_t>(row)], scale) + LetterTop * scale);
+    QTransform place;
+    place.translate(corner.x(), corner.y());
+    place.scale(size, size);
+    place.translate(-ink.left(), -ink.top());
+    painter.fillPath(place.map(path), Qt::black);
+}
+
+}  // namespace
+
+CellMap MapCells(const LevelData& level)
+{
+    CellMap map;
+    for (const auto entries : {level.geometry.across, level.geometry.down}) {
+        for (const GridEntry& entry : entries) {
+            for (int j = 0; j < entry.length; ++j) {
+                const Cell cell = entry.cells[static_cast<std::size_t>(j)];
+                map.open[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)] = true;
+            }
+            const Cell first = entry.cells[0];
+            map.letter[static_cast<std::size_t>(first.row)][static_cast<std::size_t>(first.column)] = entry.letter;
+        }
+    }
+    return map;
+}
+
+QImage Draw(const LevelData& level, double scale)
+{
+    QImage image(static_cast<int>(std::lround(Width * scale)), static_cast<int>(std::lround(Height * scale)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const CellMap map = MapCells(level);
+    const int line = std::max(1, static_cast<int>(std::lround(scale)));  // one width for every line
+
+    QPainter painter(&image);
+    for (int row = 0; row < GridRows; ++row) {
+        for (int column = 0; column < GridColumns; ++column) {
+            const auto c = static_cast<std::size_t>(column), r = static_cast<std::size_t>(row);
+            if (!map.open[r][c])
+                painter.fillRect(
+                    QRect(QPoint(LineAt(ColumnLines[c], scale) + line, LineAt(RowLines[r], scale) + line),
+                          QPoint(LineAt(ColumnLines[c + 1], scale) - 1, LineAt(RowLines[r + 1], scale) - 1)),
+                    QColor(BlockedColour));
+        }
+    }
+    for (int x : ColumnLines)
+        painter.fillRect(LineAt(x, scale), 0, line, image.height(), Qt::black);
+    for (int y : RowLines)
+        painter.fillRect(0, LineAt(y, scale), image.width(), line, Qt::black);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int row = 0; row < GridRows; ++row) {
+        for (int column = 0; column < GridColumns; ++column) {
+            if (const char letter = map.letter[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)])
+                DrawLetter(painter, letter, column, row, scale);
+        }
+    }
+    return image;
+}
+
+}  // namespace grid_picture
