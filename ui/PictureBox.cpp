@@ -1,11 +1,29 @@
-// Painting and drawing for the grid box.
+// Painting and drawing for the grid box, at the picture's own pixels and at the screen's.
 #include "PictureBox.h"
+
+#include "GridPicture.h"
+#include "Levels.h"
 
 #include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+
+namespace {
+
+// A level's grid picture as its file holds it, drawn once when first asked for.
+const QImage& StandardPicture(int level)
+{
+    static std::array<QImage, LevelCount> pictures;
+    QImage& picture = pictures[static_cast<std::size_t>(level - 1)];
+    if (picture.isNull())
+        picture = grid_picture::Draw(*FindLevel(level));
+    return picture;
+}
+
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -53,6 +71,8 @@ void PictureBox::decodeInitialPicture() const
     if (initial.load(initialPath_) && initial.size() == image_.size())
         image_ = initial.convertToFormat(QImage::Format_RGB32);
     initialPath_.clear();
+    loaded_ = image_;
+    shown_ = QImage();
 }
 
 const QImage& PictureBox::picture() const
@@ -64,16 +84,62 @@ const QImage& PictureBox::picture() const
 void PictureBox::setPicture(const QImage& image)
 {
     initialPath_.clear();
-    image_ = image.convertToFormat(QImage::Format_RGB32);
+    image_ = loaded_ = image.convertToFormat(QImage::Format_RGB32);
+    drawings_.clear();
+    shown_ = QImage();
     // A scaled box may be too low for its grid (wide screens make the window low): a new picture
     // shows whole again.
     fitToPicture();
     update();
 }
 
+void PictureBox::setRoom(QSize room)
+{
+    room_ = room;
+    fitToPicture();
+}
+
 void PictureBox::fitToPicture()
 {
-    resize(image_.width() + 2 * frameWidth(), image_.height() + 2 * frameWidth());
+    const int frame = 2 * frameWidth();
+    double fit = 1.0;
+    if (room_.isValid())
+        fit = std::min(
+            {fit, double(room_.width() - frame) / image_.width(), double(room_.height() - frame) / image_.height()});
+    resize(static_cast<int>(std::lround(image_.width() * fit)) + frame,
+           static_cast<int>(std::lround(image_.height() * fit)) + frame);
+}
+
+double PictureBox::shownScale() const
+{
+    // The screen's pixels per logical pixel, times the box's own shrinking where the picture would
+    // not fit at its natural size.
+    return devicePixelRatioF() * std::min(1.0, double(contentsRect().width()) / image_.width());
+}
+
+const QImage& PictureBox::shownPicture() const
+{
+    decodeInitialPicture();
+    const double scale = shownScale();
+    if (scale == 1.0)
+        return image_;
+    if (!shown_.isNull() && shown_.width() == std::lround(image_.width() * scale))
+        return shown_;
+    // A level's own grid is drawn afresh at this resolution; any other picture is scaled as well
+    // as Qt can. Then what was drawn onto it is drawn again, at this resolution too.
+    int level = LevelCount;
+    while (level > 0 && loaded_ != StandardPicture(level))
+        --level;
+    const QSize size(static_cast<int>(std::lround(image_.width() * scale)),
+                     static_cast<int>(std::lround(image_.height() * scale)));
+    shown_ = level > 0 ? grid_picture::Draw(*FindLevel(level), scale)
+                       : loaded_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&shown_);
+    for (const Drawing& drawing : drawings_)
+        paintDrawing(painter, drawing, scale);
+    shown_.setDevicePixelRatio(devicePixelRatioF());
+    return shown_;
 }
 
 void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& colour)
@@ -81,8 +147,10 @@ void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& col
     // Both corners are inside the filled area.
     const QRect area(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
     decodeInitialPicture();
+    drawings_.push_back({area, colour, QString()});
     QPainter painter(&image_);
-    painter.fillRect(area, colour);
+    paintDrawing(painter, drawings_.back(), 1.0);
+    shown_ = QImage();
     update();
 }
 
@@ -91,13 +159,31 @@ void PictureBox::drawText(int x, int y, const QString& text)
     if (text.isEmpty())
         return;
     decodeInitialPicture();
+    drawings_.push_back({QRect(x, y, 0, 0), palette().color(QPalette::WindowText), text});
     QPainter painter(&image_);
-    painter.setFont(drawingFont());
-    painter.setPen(palette().color(QPalette::WindowText));
-    // Top-left of the text cell at (x, y): the line's top, not its baseline.
-    painter.drawText(QRect(x, y, image_.width(), image_.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     text);
+    paintDrawing(painter, drawings_.back(), 1.0);
+    shown_ = QImage();
     update();
+}
+
+void PictureBox::paintDrawing(QPainter& painter, const Drawing& drawing, double scale) const
+{
+    // A pixel of the picture covers the screen pixels from floor(x * scale) up to floor((x + 1) * scale).
+    const auto at = [scale](int position) { return static_cast<int>(std::floor(position * scale)); };
+    const QRect& a = drawing.area;
+    if (drawing.text.isEmpty()) {
+        painter.fillRect(
+            QRect(QPoint(at(a.left()), at(a.top())), QPoint(at(a.right() + 1) - 1, at(a.bottom() + 1) - 1)),
+            drawing.colour);
+        return;
+    }
+    QFont font = drawingFont();
+    font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
+    painter.setFont(font);
+    painter.setPen(drawing.colour);
+    // Top-left of the text cell at (x, y): the line's top, not its baseline.
+    painter.drawText(QRect(at(a.left()), at(a.top()), painter.device()->width(), painter.device()->height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, drawing.text);
 }
 
 QFont PictureBox::drawingFont() const
@@ -112,7 +198,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
-    painter.drawImage(contentsRect().topLeft(), picture());
+    painter.drawImage(contentsRect().topLeft(), shownPicture());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
