@@ -71,13 +71,18 @@ void Form1::Form_Load()
     state_.Resizer->SourceForm(*scalable);
     const std::uint8_t Percent = PercentForScreenWidth(scalable->ScreenWidth());
     state_.Resizer->SizeFormToScreen(Percent);
+    if (const auto wide = WideScreenBounds(Percent, scalable->ScreenWidth(), scalable->ScreenHeight())) {
+        scalable->SetOuterBounds(*wide);
+        state_.Resizer->ResizeControls();
+    }
+    window_.fitScaledLayout();
     // Under a window manager the frame arrives only after the window is shown; the window then
     // keeps its outer size with a smaller client area, and the controls follow once more. The grid
-    // box keeps the size of the picture it shows.
+    // box keeps the size of the picture it shows where it can.
     connect(scalable, &QtScalableWindow::clientAreaChanged, this, [this] {
         if (state_.Resizer)
             state_.Resizer->ResizeControls();
-        window_.picture()->fitToPicture();
+        window_.fitScaledLayout();
     });
 }
 

@@ -215,6 +215,40 @@ Rgb Form1Window::windowBackColor() const
                static_cast<std::uint8_t>(c.blue())};
 }
 
+void Form1Window::fitScaledLayout()
+{
+    picture_->setRoom(QSize());
+    const QRect natural = picture_->geometry();
+    // Clear of a control that sits right of its top-left corner, or below it: whichever lets it be larger.
+    double fit = 1.0;
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const QRect other = widgets_[i]->geometry();
+        if (widgets_[i] != picture_ && designs_[i]->visible && other.intersects(natural))
+            fit = std::min(fit, std::max(double(other.left() - natural.left()) / natural.width(),
+                                         double(other.top() - natural.top()) / natural.height()));
+    }
+    if (fit < 1.0)
+        picture_->setRoom(QSize(int(natural.width() * fit), int(natural.height() * fit)));
+
+    // Fonts keep their size when the controls shrink.
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const auto* button = qobject_cast<QPushButton*>(widgets_[i]);
+        const auto* heading = designs_[i]->border ? nullptr : qobject_cast<QLabel*>(widgets_[i]);
+        if (!designs_[i]->visible || (button == nullptr && heading == nullptr))
+            continue;
+        QRect wanted = widgets_[i]->geometry();
+        const int frame = button != nullptr ? 12 : 2;
+        wanted.setWidth(
+            std::max(wanted.width(),
+                     widgets_[i]->fontMetrics().horizontalAdvance(button ? button->text() : heading->text()) + frame));
+        for (std::size_t k = 0; k < widgets_.size(); ++k) {
+            if (k != i && designs_[k]->visible && widgets_[k]->geometry().intersects(wanted))
+                wanted.setRight(std::min(wanted.right(), widgets_[k]->x() - 1));
+        }
+        widgets_[i]->resize(std::max(wanted.width(), widgets_[i]->width()), wanted.height());
+    }
+}
+
 void Form1Window::refreshClueNames(int index)
 {
     const auto name = [this](std::string_view array, int i) -> QString {

@@ -40,6 +40,11 @@ public:
     void setWindowBackColor(Rgb colour);
     Rgb windowBackColor() const;
 
+    // After the controls have been scaled: the grid box shows its picture at its natural size, or,
+    // where that would cover another control (a small screen), just small enough not to; a heading
+    // or a button whose caption no longer fits grows to the right, into free space only.
+    void fitScaledLayout();
+
     // Keeps the screen-reader name of clue row i in step with its letter and text.
     void refreshClueNames(int index);
 

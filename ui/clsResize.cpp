@@ -50,6 +50,18 @@ std::uint8_t PercentForScreenWidth(double screenWidthTwips)
     return static_cast<std::uint8_t>(std::min(100.0, std::floor(1200000.0 / screenWidthTwips)));
 }
 
+std::optional<OuterBounds> WideScreenBounds(std::uint8_t Percent, double screenWidthTwips, double screenHeightTwips)
+{
+    const double sixteenByNine = screenWidthTwips * 9 / 16;
+    if (!(screenHeightTwips < sixteenByNine))
+        return std::nullopt;
+    const double share = Percent / 100.0;
+    const auto height = static_cast<std::int32_t>(std::floor(share * sixteenByNine));
+    const auto width = static_cast<std::int32_t>(std::floor(share * screenWidthTwips));
+    return OuterBounds{static_cast<float>((screenWidthTwips - width) / 2),
+                       static_cast<float>((screenHeightTwips - height) / 2), width, height};
+}
+
 void clsResize::ReInitialise()
 {
     Initialise();

@@ -4,6 +4,7 @@
 #include "ScalableWindow.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // A control's rectangle (or a line's end points) as recorded at the reference size.
@@ -18,6 +19,11 @@ struct ControlLayout {
 // The share of the screen that makes a window about 12000 twips (800 pixels) wide. Never more than
 // 100: on a screen narrower than that the window takes the whole screen instead of overflowing it.
 std::uint8_t PercentForScreenWidth(double screenWidthTwips);
+
+// On a screen wider than 16:9 a window as low as its share of the screen's height leaves its
+// controls too low for their text: the outer bounds it gets instead, the height it would have on
+// a 16:9 screen as wide, centred. Nothing for any other screen.
+std::optional<OuterBounds> WideScreenBounds(std::uint8_t Percent, double screenWidthTwips, double screenHeightTwips);
 
 class clsResize {
 public:
