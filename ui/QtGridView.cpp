@@ -61,8 +61,15 @@ void QtGridView::SetBackColor(Control control, Rgb colour)
 
 void QtGridView::SetEnabled(Control control, bool enabled)
 {
-    if (QWidget* widget = single(control))
-        widget->setEnabled(enabled);
+    QWidget* widget = single(control);
+    if (widget == nullptr)
+        return;
+    // A control that turns itself off while it has the keyboard focus ("Conferma" pressed with
+    // Space) hands the focus to the grid box, which ignores keys: Qt would pass it on to "Genera
+    // Definizioni", and a second Space would replace the puzzle unasked.
+    if (!enabled && widget->hasFocus())
+        window_.picture()->setFocus(Qt::OtherFocusReason);
+    widget->setEnabled(enabled);
 }
 
 std::string QtGridView::GetText(Control textBox)
