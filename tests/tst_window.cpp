@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -299,9 +300,10 @@ private slots:
         QCOMPARE(form_.state().VerticalAnswers[0], Integer(1234));
     }
 
-    // On the screen it is given the window takes its share of it, centred; every control sits in the
-    // client area at its design rectangle scaled by the client's ratio on each axis, and the grid box
-    // shows its whole picture as drawn at its natural size, also after a change of level.
+    // On every screen no visible control covers another or the grid, every clue label is as high as
+    // its text, and the grid box shows its whole picture as it paints it. The window takes its share
+    // of the screen, centred, every control at its design rectangle scaled by the client's ratio on
+    // each axis (on a screen wider than 16:9, the height it would have on a 16:9 screen as wide).
     void fitsTheScreen()
     {
         if (!form_.activatedOnce())
@@ -309,29 +311,113 @@ private slots:
         if (qEnvironmentVariableIsSet("QUADRIVELLO_TEST_FRAMED"))  // a window manager's frame arrives later
             QTRY_VERIFY(!w.windowHandle()->frameMargins().isNull());
         const auto near = [](double pixels, double expected) { return std::abs(pixels - std::round(expected)) <= 1; };
-        const QRect screen = w.screen()->geometry();
+        const QRect screen = w.screen()->geometry(), frame = w.frameGeometry();
         const double share = PercentForScreenWidth(screen.width() * 15.0) / 100.0;
+        const double height = std::max(screen.height(), screen.width() * 9 / 16);
         QTRY_VERIFY(near(w.frameGeometry().width(), std::floor(share * screen.width() * 15) / 15) &&
-                    near(w.frameGeometry().height(), std::floor(share * screen.height() * 15) / 15) &&
+                    near(w.frameGeometry().height(), std::floor(share * height * 15) / 15) &&
                     near(w.frameGeometry().left() - screen.left(), screen.right() - w.frameGeometry().right()) &&
                     near(w.frameGeometry().top() - screen.top(), screen.bottom() - w.frameGeometry().bottom()));
-        QVERIFY(w.frameGeometry().width() >= 780 && w.frameGeometry().width() <= 800);
+        QVERIFY(screen.width() < 800 || (frame.width() >= 760 && frame.width() <= 800));
+        w.menuAction("mnuLiv1")->trigger();  // every clue label shown
         const double x = w.client()->width() / double(ClientWidthTwips),
                      y = w.client()->height() / double(ClientHeightTwips);
         for (QWidget* control : w.controls()) {
             const ControlDesign& d = w.designOf(control);
             const QRect at = control->geometry();
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QPushButton*>(control);
+            const QString caption = label ? label->text() : button ? button->text() : QString();
+            const bool grown = at.width() > d.width * x + 1 && !caption.isEmpty();  // for a caption that did not fit
             QVERIFY2(w.client()->rect().contains(at) && near(at.x(), d.left * x) && near(at.y(), d.top * y) &&
-                         (control == w.picture() || (near(at.width(), d.width * x) && near(at.height(), d.height * y))),
+                         (control == w.picture() ||
+                          ((near(at.width(), d.width * x) || grown) && near(at.height(), d.height * y))),
                      qPrintable(control->objectName()));
+            for (QWidget* other : w.controls()) {  // a letter box and its clue share a border line
+                const QRect common = at.intersected(other->geometry());
+                QVERIFY2(other == control || !control->isVisible() || !other->isVisible() || common.width() <= 1 ||
+                             common.height() <= 1,
+                         qPrintable(control->objectName() + " covers " + other->objectName()));
+            }
+            QVERIFY2(!control->isVisible() || control->fontMetrics().horizontalAdvance(caption) <
+                                                  control->contentsRect().width() - (button ? 6 : 0),
+                     qPrintable(control->objectName()));
+            if (d.border)
+                QVERIFY2(at.height() >= control->fontMetrics().height(), qPrintable(control->objectName()));
         }
         for (const char* level : {"mnuLiv1", "mnuLiv2"}) {
             w.menuAction(level)->trigger();
             PictureBox* box = w.picture();
-            const QRect grid(box->mapTo(w.client(), box->contentsRect().topLeft()), box->picture().size());
-            QVERIFY(w.client()->rect().contains(grid));
-            QCOMPARE(w.client()->grab(grid).toImage().convertToFormat(QImage::Format_RGB32), box->picture());
+            QImage shown = box->shownPicture(), grabbed = box->grab(box->contentsRect()).toImage();
+            shown.setDevicePixelRatio(1), grabbed.setDevicePixelRatio(1);
+            QCOMPARE(grabbed.convertToFormat(QImage::Format_RGB32), shown);
         }
+    }
+
+    // After an answer is confirmed, at the screen's own resolution: every grid line is as wide as
+    // every other, in whole screen pixels, and each digit's ink lies inside its cell's box. At ratio
+    // 1 the box shows its picture pixel for pixel.
+    void crispAtTheScreensResolution()
+    {
+        if (!form_.activatedOnce())
+            Start(form_);
+        w.menuAction("mnuLiv1")->trigger();
+        PlayAndExpectDigitsIn(w, w.control("Label4", 0), QStringLiteral("47"), {QPoint(30, 26), QPoint(107, 26)});
+        PictureBox* box = w.picture();
+        const QImage shown = box->grab(box->contentsRect()).toImage();
+        const double scale = double(shown.width()) / PictureBox::GridWidth;
+        if (box->devicePixelRatioF() == 1.0 && scale == 1.0)
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), box->picture());
+        const auto at = [scale](int position) { return int(std::floor(position * scale)); };
+        const auto dark = [&](int x, int y) { return qGray(shown.pixel(x, y)) < 100; };
+        // Across row 0 below its digits, down column 0 clear of its letters and digits.
+        std::vector<int> runs;
+        for (int along = 0; along < 2; ++along) {
+            const int length = along == 0 ? shown.width() : shown.height(), across = at(along == 0 ? 49 : 60);
+            for (int i = 0, run = 0; i <= length; ++i) {
+                if (i < length && (along == 0 ? dark(i, across) : dark(across, i)))
+                    ++run;
+                else if (run > 0)
+                    runs.push_back(std::exchange(run, 0));
+            }
+        }
+        QCOMPARE(runs.size(), std::size_t(7 + 6));
+        QCOMPARE(std::count(runs.begin(), runs.end(), runs[0]), 13);
+        for (const QPoint cell : {QPoint(30, 26), QPoint(107, 26)}) {
+            const QRect digitBox(QPoint(at(cell.x()), at(cell.y())),
+                                 QPoint(at(cell.x() + 16) - 1, at(cell.y() + 21) - 1));
+            int inside = 0;
+            for (int y = at(cell.y() - 26 + 24); y < at(cell.y() - 26 + 51);
+                 ++y)  // the cell's lower part, clear of its letter
+                for (int x = at(cell.x() - 30 + 2); x < at(cell.x() - 30 + 76); ++x)
+                    if (dark(x, y))
+                        QVERIFY2(digitBox.contains(x, y) && ++inside,
+                                 qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+            QVERIFY(inside > 10);
+            // Drawn at the screen's resolution, not doubled: some pair of neighbouring ink pixels differs.
+            bool finer = scale < 2;
+            for (int y = digitBox.top(); y < digitBox.bottom(); y += 2)
+                for (int x = digitBox.left(); x < digitBox.right(); x += 2)
+                    finer = finer || shown.pixel(x, y) != shown.pixel(x + 1, y + 1);
+            QVERIFY(finer);
+        }
+    }
+
+    // "Conferma" pressed with Space turns itself off and hands the focus to the grid box: a second
+    // Space does nothing, the puzzle stays.
+    void spaceTwiceOnConfermaKeepsThePuzzle()
+    {
+        w.menuAction("mnuLiv1")->trigger();
+        QApplication::setActiveWindow(&w);
+        Click(w.control("Label4", 0));
+        QTest::keyClicks(w.control("Text3"), QStringLiteral("47"));
+        w.control("Command1")->setFocus();
+        const std::string puzzle = form_.view().GetText(Control::Text4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(form_.state().HorizontalAnswers[0], Integer(47));
+        QCOMPARE(form_.view().GetText(Control::Text4), puzzle);
+        QCOMPARE(QApplication::focusWidget(), w.control("Picture1"));
     }
 
     // Author with version; a contact that invents no address; two lines of terms naming the licence;
