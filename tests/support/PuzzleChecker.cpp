@@ -26,8 +26,11 @@ std::optional<long long> EvaluateClue(const std::string& clue)
     long long a = 0, b = 0;
     char sign = 0;
     // Written back, the operands must give the clue again: no other blanks, signs or leading zeros.
-    if (std::sscanf(clue.c_str(), "%lld %c%lld", &a, &sign, &b) != 3 || a <= 0 || b <= 0 ||
-        clue != " " + std::to_string(a) + " " + sign + " " + std::to_string(b))
+    if (std::sscanf(clue.c_str(), "%lld %c%lld", &a, &sign, &b) != 3 || a <= 0 || b <= 0)
+        return std::nullopt;
+    std::string written(1, ' ');
+    written.append(std::to_string(a)).append(1, ' ').append(1, sign).append(1, ' ').append(std::to_string(b));
+    if (clue != written)
         return std::nullopt;
     switch (sign) {
     case '+': return a + b;
