@@ -109,6 +109,23 @@ void PaintClueColumn(QPainter& painter, double left, double top, const QString& 
     }
 }
 
+// The clues keep the game's signs, which a pupil used to × and : reads here, the signs in bold.
+void PaintSignKey(QPainter& painter, double baseline)
+{
+    const std::array<std::pair<QString, bool>, 5> runs{{{QStringLiteral("Attenzione ai segni:   "), false},
+                                                        {QStringLiteral("*"), true},
+                                                        {QStringLiteral("  è «per» (6 * 3 = 18)        "), false},
+                                                        {QStringLiteral("/"), true},
+                                                        {QStringLiteral("  è «diviso» (18 / 3 = 6)"), false}}};
+    double x = Mm(Margin);
+    for (const auto& [text, sign] : runs) {
+        const QFont font = sign ? TextFont(14, true) : TextFont(11);
+        painter.setFont(font);
+        painter.drawText(QPointF(x, baseline), text);
+        x += QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    }
+}
+
 void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet)
 {
     painter.setPen(Ink);
@@ -124,14 +141,18 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& 
     PaintNameLine(painter, 34);
 
     painter.setFont(TextFont(10.5));
-    painter.drawText(
-        MmRect(Margin, 46, ContentWidth, 7), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per casella."));
+    painter.drawText(MmRect(Margin, 43, ContentWidth, 11), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per "
+                                    "casella, partendo dalla casella con la lettera: gli orizzontali verso destra, "
+                                    "i verticali verso il basso."));
 
-    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, 56, ContentWidth, 110)));
+    const QRectF grid = GridArea(MmRect(Margin, 58, ContentWidth, 100));
+    PaintGrid(painter, *set.level, grid);
 
-    PaintClueColumn(painter, Margin, 166, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
-    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 166, QStringLiteral("Verticali"), sheet.downLetters,
+    PaintSignKey(painter, grid.bottom() + Mm(6.5));
+
+    PaintClueColumn(painter, Margin, 169, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
+    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 169, QStringLiteral("Verticali"), sheet.downLetters,
                     sheet.downClues);
 
     PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Scheda %2 di %3 · Seme %4")
