@@ -86,8 +86,8 @@ SheetWindow::SheetWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
 
     level_->setObjectName(QStringLiteral("livello"));
-    level_->addItems({QStringLiteral("1 – risultati di due cifre"), QStringLiteral("2 – risultati di due o tre cifre"),
-                      QStringLiteral("3 – risultati da due a quattro cifre")});
+    level_->addItems({QStringLiteral("1 – risultati di 2 cifre"), QStringLiteral("2 – risultati di 2 o 3 cifre"),
+                      QStringLiteral("3 – risultati da 2 a 4 cifre")});
     sheets_->setObjectName(QStringLiteral("schede"));
     sheets_->setRange(1, MaxSheets);
     solutions_->setObjectName(QStringLiteral("soluzioni"));
@@ -115,7 +115,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     left->addWidget(save_);
     auto* leftPanel = new QWidget;
     leftPanel->setLayout(left);
-    leftPanel->setFixedWidth(320);
+    leftPanel->setFixedWidth(360);
 
     SetUpPaper(previewPrinter_);
     previewPrinter_.setOutputFormat(QPrinter::PdfFormat);  // no printer is asked anything for a preview
