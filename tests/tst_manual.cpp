@@ -36,17 +36,18 @@ private slots:
         const QStringList pages = Poppler("pdftotext", {manual, "-"}).split(u'\f');
         const char* sections[] = {
             "Che cos’è Quadrivello", "La finestra del gioco", "Come si gioca",   "Le quattro operazioni",
-            "I tre livelli",         "Un esempio svolto",     "Menu e pulsanti", "Per insegnanti e genitori"};
-        QCOMPARE(pages.size(), 8 + 1);
-        for (int page = 1; page <= 8; ++page) {
+            "I tre livelli",         "Un esempio svolto",     "Menu e pulsanti", "Per insegnanti e genitori",
+            "Schede da stampare"};
+        QCOMPARE(pages.size(), 9 + 1);
+        for (int page = 1; page <= 9; ++page) {
             const QString heading = QString::fromUtf8(sections[page - 1]);
             QVERIFY2(pages[page - 1].contains(heading) && pages[0].contains(heading), qPrintable(heading));
         }
         const QString all = pages.join(QString());
         QVERIFY(!all.contains("{{") && all.contains("Conferma") && all.contains("Controllo"));
 
-        // The icon, the window, the three grids and the worked example's grid, under two lines of header.
-        QCOMPARE(Poppler("pdfimages", {"-list", manual}).split(u'\n', Qt::SkipEmptyParts).size(), 2 + 6);
+        // The icon, both windows, the three grids and the worked example's grid, under two lines of header.
+        QCOMPARE(Poppler("pdfimages", {"-list", manual}).split(u'\n', Qt::SkipEmptyParts).size(), 2 + 7);
     }
 };
 
