@@ -216,6 +216,8 @@ void SheetWindow::askAndSave()
         return;
     if (saveFolder_.isEmpty())
         saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(saveFolder_).isDir())
+        saveFolder_ = QDir::homePath();
     const QString name = QStringLiteral("schede-livello-%1-seme-%2.pdf").arg(c->level).arg(c->seed);
     QFileDialog dialog(this, QStringLiteral("Salva le schede in PDF"), QDir(saveFolder_).filePath(name),
                        QStringLiteral("Documenti PDF (*.pdf)"));

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -52,6 +55,12 @@ int main(int argc, char** argv)
     if (arguments.isEmpty() && HasDisplay()) {
         QApplication app(qtArgc, argv);
         QGuiApplication::setDesktopFileName(QStringLiteral("quadrivello-stampa"));
+        // Qt's own dialogs and buttons (the print and file dialogs, "OK") speak Italian like the
+        // window, wherever Qt's translations are installed; elsewhere they stay in English.
+        QTranslator qtItalian;
+        if (qtItalian.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtItalian);
         SheetWindow window;
         window.show();
         return QApplication::exec();
