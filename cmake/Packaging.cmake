@@ -45,8 +45,9 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
     # The window's fonts as Debian has them (Liberation Sans for Arial, DejaVu Sans for Verdana),
-    # and the desktop's opener of the manual.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, xdg-utils")
+    # the desktop's opener of the manual, and Qt's Italian for the print and file dialogs of the
+    # sheets window.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, xdg-utils, qt6-translations-l10n")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 endif()
 
