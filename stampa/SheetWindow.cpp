@@ -128,7 +128,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(leftPanel);
     layout->addWidget(previewBox, 1);
-    resize(1000, 760);
+    resize(920, 640);  // small enough for a school laptop's 1366 × 768 screen
 
     SetUpPaper(printer_);
     previewDelay_.setSingleShot(true);
@@ -151,11 +151,13 @@ SheetWindow::SheetWindow(QWidget* parent)
     connect(print_, &QPushButton::clicked, this, &SheetWindow::askAndPrint);
     connect(save_, &QPushButton::clicked, this, &SheetWindow::askAndSave);
 
+    choicesChanged();
+    // The preview paints these pages when it is first shown.
+    previewDelay_.stop();
     if (const auto c = choice()) {
         shown_ = GenerateSheets(c->level, c->sheets, c->seed);
         solutionsShown_ = c->solutions;
     }
-    choicesChanged();
 }
 
 SheetWindow::~SheetWindow()

@@ -43,7 +43,6 @@ QImage SheetWindowPicture()
     window.findChild<QObject*>("schede")->setProperty("value", 4);
     window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
     window.findChild<QObject*>("seme")->setProperty("text", "2024");
-    window.resize(900, 620);
     window.show();
     ProcessEventsFor(1000);
     return window.grab().toImage();
