@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -202,12 +203,14 @@ bool SheetWindow::printOn(QPrinter& printer) const
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
     printer.setDocName(DocumentTitle(set));
     printer.setCreator(QStringLiteral("quadrivello-stampa"));
+    const QString file = printer.outputFileName();  // printing to a file instead of a printer
+    const QDateTime untouched = QFileInfo(file).lastModified();
     if (PaintSheets(printer, set, c->solutions) && printer.printerState() != QPrinter::Error)
         return true;
     printer.abort();
-    // Printing to a file: what was written of it is no use to anyone.
-    if (!printer.outputFileName().isEmpty())
-        QFile::remove(printer.outputFileName());
+    // What was written of the file is no use to anyone; a file that could not even be opened stays.
+    if (!file.isEmpty() && QFileInfo(file).lastModified() != untouched)
+        QFile::remove(file);
     return false;
 }
 
