@@ -196,12 +196,13 @@ QString InformationText()
     // Line feed before carriage return, as the box has always had them; it shows each pair as one break.
     const QString paragraph = QStringLiteral("\n\r\n\r");
     const QString line = QStringLiteral("\n\r");
-    return QStringLiteral("Quadrivello versione %1, degli sviluppatori di Quadrivello")
+    // The player is "tu", as in the manual.
+    return QStringLiteral("Quadrivello versione %1, realizzato dai suoi sviluppatori.")
                .arg(QStringLiteral(QUADRIVELLO_VERSION)) +
            paragraph +
-           QStringLiteral(
-               "Domande e segnalazioni: agli sviluppatori, tramite il progetto da cui avete ricevuto il gioco.") +
+           QStringLiteral("Per domande e segnalazioni rivolgiti agli sviluppatori attraverso il progetto da cui "
+                          "hai ricevuto il gioco.") +
            paragraph +
-           QStringLiteral("\u00a9 2026 gli sviluppatori di Quadrivello \u2013 licenza MIT (vedere il file LICENSE).") +
-           line + QStringLiteral("Software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
+           QStringLiteral("\u00a9 2026 gli sviluppatori \u2013 licenza MIT: il testo \u00e8 nel file LICENSE.") + line +
+           QStringLiteral("\u00c8 software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
 }

@@ -5,8 +5,9 @@ quadrivello_install_data(${QUADRIVELLO_GRID_PICTURES} ${QUADRIVELLO_MANUAL})
 install(FILES LICENSE README.md DESTINATION share/doc/quadrivello)
 
 if(UNIX AND NOT APPLE)
-    # The desktop's menu entry, its icon in every size of the theme, and the software centre's text.
-    install(FILES packaging/quadrivello.desktop DESTINATION share/applications)
+    # The desktop's menu entries (the game, and the window for printable sheets), the icon in every
+    # size of the theme, and the software centre's text.
+    install(FILES packaging/quadrivello.desktop packaging/quadrivello-stampa.desktop DESTINATION share/applications)
     install(FILES packaging/quadrivello.metainfo.xml DESTINATION share/metainfo)
     foreach(size IN LISTS QUADRIVELLO_ICON_SIZES)
         install(FILES ${QUADRIVELLO_ICON_DIR}/hicolor/${size}x${size}/apps/quadrivello.png
@@ -24,7 +25,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Quadrivello is a cross-number puzzle for children
 Instead of the numbers of the grid the player sees clues such as 21 + 37
 or 100 / 2, works out each result and writes it into the grid, where the
 across and down numbers share their digits. Three levels, numbers of two
-to four digits, and a manual in Italian.")
+to four digits, and a manual in Italian. The companion quadrivello-stampa
+prints puzzle sheets for the classroom, from its own menu entry.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quadrivello)
 set(CPACK_STRIP_FILES ON)
@@ -43,8 +45,9 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
     # The window's fonts as Debian has them (Liberation Sans for Arial, DejaVu Sans for Verdana),
-    # and the desktop's opener of the manual.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, xdg-utils")
+    # the desktop's opener of the manual, and Qt's Italian for the print and file dialogs of the
+    # sheets window.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, xdg-utils, qt6-translations-l10n")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 endif()
 

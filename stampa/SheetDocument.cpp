@@ -1,5 +1,6 @@
 // The printed page: title, name line, grid and clues for the pupil; grids with digits and the
-// solution lists for the teacher. All measures are in millimetres of an A4 page.
+// solution lists for the teacher. All measures are in millimetres of an A4 page, painted in dots of
+// a 600-dpi page that one scale maps onto the PDF, a printer or the preview alike.
 #include "SheetDocument.h"
 
 #include "Levels.h"
@@ -9,13 +10,14 @@
 #include <QFont>
 #include <QIODevice>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace {
 
-constexpr int Resolution = 600;  // dots per inch of the page's coordinates
+constexpr int Resolution = 600;  // dots per inch of the page's own coordinates
 constexpr double PageWidth = 210.0;
 constexpr double PageHeight = 297.0;
 constexpr double Margin = 18.0;
@@ -35,10 +37,12 @@ QRectF MmRect(double left, double top, double width, double height)
     return QRectF(Mm(left), Mm(top), Mm(width), Mm(height));
 }
 
+// Sized in the page's dots rather than in points, which a device would turn into its own pixels
+// before the page's scale is applied.
 QFont TextFont(double points, bool bold = false)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
+    font.setPixelSize(qRound(points * Resolution / 72.0));
     font.setBold(bold);
     return font;
 }
@@ -105,6 +109,23 @@ void PaintClueColumn(QPainter& painter, double left, double top, const QString& 
     }
 }
 
+// The clues keep the game's signs, which a pupil used to × and : reads here, the signs in bold.
+void PaintSignKey(QPainter& painter, double baseline)
+{
+    const std::array<std::pair<QString, bool>, 5> runs{{{QStringLiteral("Attenzione ai segni:   "), false},
+                                                        {QStringLiteral("*"), true},
+                                                        {QStringLiteral("  è «per» (6 * 3 = 18)        "), false},
+                                                        {QStringLiteral("/"), true},
+                                                        {QStringLiteral("  è «diviso» (18 / 3 = 6)"), false}}};
+    double x = Mm(Margin);
+    for (const auto& [text, sign] : runs) {
+        const QFont font = sign ? TextFont(14, true) : TextFont(11);
+        painter.setFont(font);
+        painter.drawText(QPointF(x, baseline), text);
+        x += QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    }
+}
+
 void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet)
 {
     painter.setPen(Ink);
@@ -120,14 +141,18 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& 
     PaintNameLine(painter, 34);
 
     painter.setFont(TextFont(10.5));
-    painter.drawText(
-        MmRect(Margin, 46, ContentWidth, 7), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per casella."));
+    painter.drawText(MmRect(Margin, 43, ContentWidth, 11), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                     QStringLiteral("Calcola ogni operazione e scrivi il risultato nella griglia, una cifra per "
+                                    "casella, partendo dalla casella con la lettera: gli orizzontali verso destra, "
+                                    "i verticali verso il basso."));
 
-    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, 56, ContentWidth, 110)));
+    const QRectF grid = GridArea(MmRect(Margin, 58, ContentWidth, 100));
+    PaintGrid(painter, *set.level, grid);
 
-    PaintClueColumn(painter, Margin, 166, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
-    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 166, QStringLiteral("Verticali"), sheet.downLetters,
+    PaintSignKey(painter, grid.bottom() + Mm(6.5));
+
+    PaintClueColumn(painter, Margin, 169, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
+    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 169, QStringLiteral("Verticali"), sheet.downLetters,
                     sheet.downClues);
 
     PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Scheda %2 di %3 · Seme %4")
@@ -187,37 +212,61 @@ int PageCount(int sheets, bool solutions)
     return sheets + (solutions ? (sheets + SolutionsPerPage - 1) / SolutionsPerPage : 0);
 }
 
+QString DocumentTitle(const SheetSet& set)
+{
+    return QStringLiteral("Quadrivello · %1 · %2 schede · seme %3")
+        .arg(LevelName(set))
+        .arg(set.sheets.size())
+        .arg(set.seed);
+}
+
+bool PaintSheets(QPagedPaintDevice& device, const SheetSet& set, bool solutions)
+{
+    // The painter starts at the corner of the printable area, in the device's pixels; the page is
+    // laid out from the paper's corner, in its own dots, and a paper smaller than A4 (a printer set
+    // to Letter) gets the whole page made smaller, centred across it.
+    const QPageLayout layout = device.pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+    const double fit = qMin(1.0, qMin(paper.width() / PageWidth, paper.height() / PageHeight));
+    const double pixelsPerMm = device.logicalDpiX() / 25.4;
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const int sheets = static_cast<int>(set.sheets.size());
+    const int pages = PageCount(sheets, solutions);
+    const int solutionPages = pages - sheets;
+    const QPageRanges wanted = device.pageRanges();
+    bool firstPage = true;
+    for (int page = 1; page <= pages; ++page) {
+        if (!wanted.isEmpty() && !wanted.contains(page))
+            continue;
+        if (!firstPage && !device.newPage())
+            return false;
+        firstPage = false;
+        painter.save();
+        painter.scale(pixelsPerMm, pixelsPerMm);
+        painter.translate((paper.width() - PageWidth * fit) / 2 - printable.left(), -printable.top());
+        painter.scale(fit * 25.4 / Resolution, fit * 25.4 / Resolution);
+        if (page <= sheets) {
+            PaintPuzzlePage(painter, set, set.sheets[static_cast<std::size_t>(page - 1)]);
+        } else {
+            const int solutionPage = page - sheets;
+            PaintSolutionPage(painter, set, static_cast<std::size_t>((solutionPage - 1) * SolutionsPerPage),
+                              solutionPage, solutionPages);
+        }
+        painter.restore();
+    }
+    return painter.end();
+}
+
 bool WriteSheets(QIODevice& device, const SheetSet& set, bool solutions)
 {
     QPdfWriter writer(&device);
     writer.setResolution(Resolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(QStringLiteral("Quadrivello · %1 · %2 schede · seme %3")
-                        .arg(LevelName(set))
-                        .arg(set.sheets.size())
-                        .arg(set.seed));
+    writer.setTitle(DocumentTitle(set));
     writer.setCreator(QStringLiteral("quadrivello-stampa"));
-
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    bool firstPage = true;
-    const auto nextPage = [&] {
-        if (!firstPage)
-            writer.newPage();
-        firstPage = false;
-    };
-    for (const SheetPuzzle& sheet : set.sheets) {
-        nextPage();
-        PaintPuzzlePage(painter, set, sheet);
-    }
-    if (solutions) {
-        const int sheets = static_cast<int>(set.sheets.size());
-        const int pages = PageCount(sheets, true) - sheets;
-        for (int page = 0; page < pages; ++page) {
-            nextPage();
-            PaintSolutionPage(painter, set, static_cast<std::size_t>(page * SolutionsPerPage), page + 1, pages);
-        }
-    }
-    return painter.end();
+    return PaintSheets(writer, set, solutions);
 }

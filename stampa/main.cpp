@@ -1,8 +1,13 @@
-// quadrivello-stampa: printable Quadrivello puzzle sheets as a PDF, from the command line.
+// quadrivello-stampa: printable Quadrivello puzzle sheets, from a window or from the command line.
+#include "SheetWindow.h"
 #include "StampaCommand.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -19,6 +24,21 @@ void DropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
     qtHandler(type, context, message);
 }
 
+// Whether a window could be seen, known before any application object exists: started from a
+// desktop's menu there is a display; on a server or in a script over ssh there is none.
+bool HasDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(QLatin1Char(':'), 0, 0);
+    if (platform == QLatin1String("offscreen") || platform.startsWith(QLatin1String("minimal")))
+        return false;
+    return !platform.isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -28,16 +48,30 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    qtHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
+    int qtArgc = 1;
+
+    // Started from the menu, with nothing to read: the teacher's window.
+    if (arguments.isEmpty() && HasDisplay()) {
+        QApplication app(qtArgc, argv);
+        QGuiApplication::setDesktopFileName(QStringLiteral("quadrivello-stampa"));
+        // Qt's own dialogs and buttons (the print and file dialogs, "OK") speak Italian like the
+        // window, wherever Qt's translations are installed; elsewhere they stay in English.
+        QTranslator qtItalian;
+        if (qtItalian.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtItalian);
+        SheetWindow window;
+        window.show();
+        return QApplication::exec();
+    }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // No window is ever shown, and a classroom server may have no display at all.
+    // The command line shows no window, and a classroom server may have no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
-    qtHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
-    int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunStampa(arguments, out, err);

@@ -5,6 +5,7 @@
 #include "RandomSource.h"
 #include "RecordingView.h"
 #include "SheetPuzzles.h"
+#include "SheetWindow.h"
 
 #include <QDir>
 #include <QProcess>
@@ -19,9 +20,11 @@ struct Run {
     QString out, err;
 };
 
-Run Command(const QStringList& arguments, const QString& program = QStringLiteral(QUADRIVELLO_STAMPA_PATH))
+Run Command(const QStringList& arguments, const QString& program = QStringLiteral(QUADRIVELLO_STAMPA_PATH),
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
@@ -164,15 +167,47 @@ private slots:
         QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
     }
 
+    // The teacher's window set to level 3, 2 sheets, solutions and seed 7 saves, through its save
+    // path, the command's PDF, and prints the same pages on a printer of another resolution with
+    // margins of its own. With no arguments and no display the command gives its usage.
+    void windowSavesAndPrintsTheCommandsPages()
+    {
+        QTemporaryDir folder;
+        const auto text = [&](const char* pdf) {
+            return Command({"-layout", folder.filePath(pdf), "-"}, QStringLiteral("pdftotext")).out;
+        };
+        Command(
+            {"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "7", "-o", folder.filePath("comando.pdf")});
+        SheetWindow window;
+        window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
+        window.findChild<QObject*>("schede")->setProperty("value", 2);
+        window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
+        window.findChild<QObject*>("seme")->setProperty("text", "7");
+        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(folder.filePath("stampante.pdf"));
+        QVERIFY(window.printOn(printer));
+        QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        const Run usage = Command({}, QStringLiteral(QUADRIVELLO_STAMPA_PATH), environment);
+        QCOMPARE(usage.status, 2);
+        QCOMPARE(usage.err, "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
+                            "Per l'aiuto: quadrivello-stampa --help\n");
+    }
+
     // The manual: A4, every placeholder of its worked example filled, and its pictures (the icon, the
-    // window, the three grids, the worked example's grid) in it.
+    // window, the three grids, the worked example's grid, the sheets window) in it.
     void manualAsBuilt()
     {
         const QString manual = QStringLiteral(QUADRIVELLO_DATA_DIR "/Quadrivello.pdf");
         QVERIFY(Command({manual}, "pdfinfo").out.contains("595 x 842 pts (A4)"));
         const QString text = Command({manual, "-"}, "pdftotext").out;
         QVERIFY(!text.contains("{{") && text.contains("Conferma") && text.contains("Controllo"));
-        QCOMPARE(Command({"-list", manual}, "pdfimages").out.count(u'\n'), 2 + 6);  // two lines of header
+        QCOMPARE(Command({"-list", manual}, "pdfimages").out.count(u'\n'), 2 + 7);  // two lines of header
     }
 };
 

@@ -1,8 +1,10 @@
-// Pictures of the game window for the manual: the real Form1 on the offscreen platform, grabbed.
+// Pictures of the game window and of the sheets window for the manual, the real ones on the offscreen
+// platform, grabbed.
 #include "make_manual_pictures.h"
 
 #include "Form1.h"
 #include "PictureBox.h"
+#include "SheetWindow.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -23,6 +25,27 @@ QString ClueOf(QWidget* label)
 void TypeAnswer(Form1& form, const QString& text)
 {
     form.window().controlAs<QLineEdit>("Text3")->setText(text);
+}
+
+void ProcessEventsFor(int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The sheets window with the choices the manual describes: four sheets of level 2 with their
+// solutions, on a fixed seed; the preview is repainted a moment after the last choice.
+QImage SheetWindowPicture()
+{
+    SheetWindow window;
+    window.findChild<QObject*>("livello")->setProperty("currentIndex", 1);
+    window.findChild<QObject*>("schede")->setProperty("value", 4);
+    window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
+    window.findChild<QObject*>("seme")->setProperty("text", "2024");
+    window.show();
+    ProcessEventsFor(1000);
+    return window.grab().toImage();
 }
 
 }  // namespace
@@ -69,5 +92,6 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
     QCoreApplication::processEvents();
     result.images[QStringLiteral("esempio.png")] = window.picture()->grab().toImage();
     window.hide();
+    result.images[QStringLiteral("schede.png")] = SheetWindowPicture();
     return result;
 }

@@ -1,4 +1,4 @@
-// The manual's pictures of the game window, taken from the real window with a fixed puzzle.
+// The manual's pictures of the game window and of the sheets window, taken from the real windows.
 #pragma once
 
 #include <QImage>
@@ -14,5 +14,6 @@ struct ManualPictures {
 
 // Plays the opening moves of the manual's worked example on a level-1 puzzle that is always the
 // same: "finestra.png" is the whole window with clue A chosen and its answer typed, "esempio.png"
-// the grid once A and B are confirmed. The application folder must hold Dati/ with the pictures.
+// the grid once A and B are confirmed; "schede.png" is the window of the printable sheets. The
+// application folder must hold Dati/ with the pictures.
 ManualPictures RenderManualPictures(const QString& applicationFolder);

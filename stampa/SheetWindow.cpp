@@ -1,0 +1,275 @@
+// The teacher's window: the choices on the left, the pages as they will print on the right. Printing,
+// saving and the preview all paint through PaintSheets, so what is seen is what comes out.
+#include "SheetWindow.h"
+
+#include "SheetDocument.h"
+#include "SheetOptions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageRanges>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Title = QStringLiteral("Quadrivello – schede da stampare");
+
+// A seed is a whole number from 0 to 4294967295, more than a spin box's int can hold.
+class SeedValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        if (input.isEmpty())
+            return Intermediate;
+        for (const QChar c : input) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        }
+        return input.size() <= 10 && input.toULongLong() <= 0xFFFFFFFFull ? Acceptable : Invalid;
+    }
+};
+
+// Paper as the layout wants it: A4, upright, painted from the paper's own corner.
+void SetUpPaper(QPrinter& printer)
+{
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setFullPage(true);
+}
+
+// Which pages hold what, so that only the pupils' pages go round the class.
+QString PagesText(int sheets, bool solutions)
+{
+    const int pages = PageCount(sheets, solutions);
+    if (!solutions)
+        return sheets == 1 ? QStringLiteral("1 pagina, con la scheda.")
+                           : QStringLiteral("%1 pagine, una scheda per pagina.").arg(pages);
+    const QString forPupils =
+        sheets == 1 ? QStringLiteral("la scheda a pagina 1") : QStringLiteral("le schede alle pagine 1–%1").arg(sheets);
+    const QString forTeacher = pages == sheets + 1
+                                   ? QStringLiteral("le soluzioni a pagina %1").arg(pages)
+                                   : QStringLiteral("le soluzioni alle pagine %1–%2").arg(sheets + 1).arg(pages);
+    const QString handOut = sheets == 1 ? QStringLiteral("Agli alunni va solo la prima pagina.")
+                                        : QStringLiteral("Agli alunni vanno solo le prime %1 pagine.").arg(sheets);
+    return QStringLiteral("%1 pagine: %2, %3. %4").arg(pages).arg(forPupils, forTeacher, handOut);
+}
+
+}  // namespace
+
+SheetWindow::SheetWindow(QWidget* parent)
+    : QWidget(parent), level_(new QComboBox), sheets_(new QSpinBox), solutions_(new QCheckBox), seed_(new QLineEdit),
+      pages_(new QLabel), print_(new QPushButton(QStringLiteral("Stampa…"))),
+      save_(new QPushButton(QStringLiteral("Salva PDF…")))
+{
+    setWindowTitle(Title);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
+
+    level_->setObjectName(QStringLiteral("livello"));
+    level_->addItems({QStringLiteral("1 – risultati di 2 cifre"), QStringLiteral("2 – risultati di 2 o 3 cifre"),
+                      QStringLiteral("3 – risultati da 2 a 4 cifre")});
+    sheets_->setObjectName(QStringLiteral("schede"));
+    sheets_->setRange(1, MaxSheets);
+    solutions_->setObjectName(QStringLiteral("soluzioni"));
+    solutions_->setText(QStringLiteral("Con le soluzioni"));
+    seed_->setObjectName(QStringLiteral("seme"));
+    seed_->setValidator(new SeedValidator(seed_));
+    seed_->setText(QString::number(QRandomGenerator::system()->bounded(1, 100000)));
+
+    auto* choices = new QFormLayout;
+    choices->addRow(QStringLiteral("&Livello:"), level_);
+    choices->addRow(QStringLiteral("&Numero di schede:"), sheets_);
+    choices->addRow(QString(), solutions_);
+    choices->addRow(QStringLiteral("&Seme:"), seed_);
+    auto* seedHint = new QLabel(QStringLiteral("Ogni seme dà schede diverse. Lo stesso livello con lo stesso seme "
+                                               "ridà le stesse schede: il seme è scritto in fondo a ogni pagina."));
+    seedHint->setWordWrap(true);
+    pages_->setWordWrap(true);
+    auto* left = new QVBoxLayout;
+    left->addLayout(choices);
+    left->addWidget(seedHint);
+    left->addSpacing(12);
+    left->addWidget(pages_);
+    left->addStretch();
+    left->addWidget(print_);
+    left->addWidget(save_);
+    auto* leftPanel = new QWidget;
+    leftPanel->setLayout(left);
+    leftPanel->setFixedWidth(360);
+
+    SetUpPaper(previewPrinter_);
+    previewPrinter_.setOutputFormat(QPrinter::PdfFormat);  // no printer is asked anything for a preview
+    preview_ = new QPrintPreviewWidget(&previewPrinter_);
+    preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    auto* previewBox = new QGroupBox(QStringLiteral("Anteprima"));
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(preview_);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(leftPanel);
+    layout->addWidget(previewBox, 1);
+    resize(920, 640);  // small enough for a school laptop's 1366 × 768 screen
+
+    SetUpPaper(printer_);
+    previewDelay_.setSingleShot(true);
+    previewDelay_.setInterval(250);
+    connect(&previewDelay_, &QTimer::timeout, this, [this] {
+        if (const auto c = choice()) {
+            shown_ = GenerateSheets(c->level, c->sheets, c->seed);
+            solutionsShown_ = c->solutions;
+            preview_->updatePreview();
+        }
+    });
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
+        if (shown_.level != nullptr)
+            PaintSheets(*printer, shown_, solutionsShown_);
+    });
+    connect(level_, &QComboBox::currentIndexChanged, this, &SheetWindow::choicesChanged);
+    connect(sheets_, &QSpinBox::valueChanged, this, &SheetWindow::choicesChanged);
+    connect(solutions_, &QCheckBox::toggled, this, &SheetWindow::choicesChanged);
+    connect(seed_, &QLineEdit::textChanged, this, &SheetWindow::choicesChanged);
+    connect(print_, &QPushButton::clicked, this, &SheetWindow::askAndPrint);
+    connect(save_, &QPushButton::clicked, this, &SheetWindow::askAndSave);
+
+    choicesChanged();
+    // The preview paints these pages when it is first shown.
+    previewDelay_.stop();
+    if (const auto c = choice()) {
+        shown_ = GenerateSheets(c->level, c->sheets, c->seed);
+        solutionsShown_ = c->solutions;
+    }
+}
+
+SheetWindow::~SheetWindow()
+{
+    // The preview paints on previewPrinter_, which as a member goes before the child widgets do.
+    delete preview_;
+}
+
+std::optional<SheetWindow::Choice> SheetWindow::choice() const
+{
+    if (!seed_->hasAcceptableInput())
+        return std::nullopt;
+    return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(),
+                  static_cast<std::uint32_t>(seed_->text().toULongLong())};
+}
+
+void SheetWindow::choicesChanged()
+{
+    const auto c = choice();
+    print_->setEnabled(c.has_value());
+    save_->setEnabled(c.has_value());
+    pages_->setText(c ? PagesText(c->sheets, c->solutions)
+                      : QStringLiteral("Scrivi un seme: un numero da 0 a 4294967295."));
+    previewDelay_.start();
+}
+
+SaveResult SheetWindow::saveTo(const QString& path) const
+{
+    const auto c = choice();
+    if (!c)
+        return {SaveResult::Outcome::WriteFailed, QStringLiteral("manca il seme")};
+    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
+    // The file dialog has already asked before replacing a file.
+    return SaveBeside(path, true, [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
+}
+
+bool SheetWindow::printOn(QPrinter& printer) const
+{
+    const auto c = choice();
+    if (!c)
+        return false;
+    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
+    printer.setDocName(DocumentTitle(set));
+    printer.setCreator(QStringLiteral("quadrivello-stampa"));
+    const QString file = printer.outputFileName();  // printing to a file instead of a printer
+    const QDateTime untouched = QFileInfo(file).lastModified();
+    if (PaintSheets(printer, set, c->solutions) && printer.printerState() != QPrinter::Error)
+        return true;
+    printer.abort();
+    // What was written of the file is no use to anyone; a file that could not even be opened stays.
+    if (!file.isEmpty() && QFileInfo(file).lastModified() != untouched)
+        QFile::remove(file);
+    return false;
+}
+
+void SheetWindow::askAndSave()
+{
+    const auto c = choice();
+    if (!c)
+        return;
+    if (saveFolder_.isEmpty())
+        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(saveFolder_).isDir())
+        saveFolder_ = QDir::homePath();
+    const QString name = QStringLiteral("schede-livello-%1-seme-%2.pdf").arg(c->level).arg(c->seed);
+    QFileDialog dialog(this, QStringLiteral("Salva le schede in PDF"), QDir(saveFolder_).filePath(name),
+                       QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(path).absolutePath();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SaveResult saved = saveTo(path);
+    QApplication::restoreOverrideCursor();
+    if (saved.outcome != SaveResult::Outcome::Saved) {
+        QString reason = saved.message;
+        reason[0] = reason[0].toUpper();
+        showError(QStringLiteral("Le schede non sono state salvate.\n\n%1.").arg(reason));
+    }
+}
+
+void SheetWindow::askAndPrint()
+{
+    const auto c = choice();
+    if (!c)
+        return;
+    // Pages chosen last time belong to another stack.
+    printer_.setPrintRange(QPrinter::AllPages);
+    printer_.setPageRanges(QPageRanges());
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Stampa le schede"));
+    dialog.setMinMax(1, PageCount(c->sheets, c->solutions));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = printOn(printer_);
+    QApplication::restoreOverrideCursor();
+    if (!printed) {
+        const QString where = printer_.outputFileName().isEmpty()
+                                  ? QStringLiteral("Controlla che la stampante «%1» sia accesa e collegata, poi "
+                                                   "riprova.")
+                                        .arg(printer_.printerName())
+                                  : QStringLiteral("Non si può scrivere il file «%1».")
+                                        .arg(QDir::toNativeSeparators(printer_.outputFileName()));
+        showError(QStringLiteral("La stampa non è riuscita.\n\n%1").arg(where));
+    }
+}
+
+void SheetWindow::showError(const QString& text)
+{
+    QMessageBox::warning(this, Title, text);
+}
