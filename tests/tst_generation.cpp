@@ -1,5 +1,5 @@
 // The game's tables and generation: the levels' grids, the number routines and clue forms driven
-// by replayed draws, the worked puzzle of each level, and many puzzles from the real generator.
+// by replayed draws, and the worked puzzle of each level.
 #include "ClueBuilders.h"
 #include "Generation.h"
 #include "Levels.h"
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -272,42 +271,6 @@ private slots:
             QCOMPARE(state.HorizontalAnswers, (std::array<Integer, ClueSlots>{}));
             QCOMPARE(state.VerticalAnswers, (std::array<Integer, ClueSlots>{}));
             QVERIFY(state.SelectedDirection == Down && state.SelectedVerticalIndex == 5);
-        }
-    }
-
-    // A hundred thousand puzzles a level from the real generator are sound, and over all of them
-    // every cell holds every digit it may: 1 to 9, and 0 too past the first cell of an across entry
-    // where no entry starts (a free cell is drawn 1 to 9).
-    void soak()
-    {
-        for (int level = 1; level <= LevelCount; ++level) {
-            const LevelData& data = *FindLevel(level);
-            SeededRandom random(20240611u + unsigned(level));
-            PuzzleState state;
-            RecordingView view;
-            std::map<std::pair<int, int>, unsigned> seen, possible;
-            for (int n = 0; n < 100'000; ++n) {
-                view.calls.clear();
-                GeneratePuzzle(data, state, view, random);
-                const GeneratedPuzzle p = CapturePuzzle(data, state, view);
-                if (const std::string problem = PuzzleProblem(p); !problem.empty())
-                    QFAIL(
-                        ("level " + std::to_string(level) + ", puzzle " + std::to_string(n) + ": " + problem).c_str());
-                for (const auto& [entries, numbers] :
-                     {std::tie(data.geometry.across, p.across), std::tie(data.geometry.down, p.down)})
-                    for (const GridEntry& e : entries)
-                        for (int j = 0; j < e.length; ++j)
-                            seen[{e.cells[j].row, e.cells[j].column}] |= 1u
-                                                                         << (std::to_string(numbers[e.index])[j] - '0');
-            }
-            for (const auto entries : {data.geometry.across, data.geometry.down})
-                for (const GridEntry& e : entries)
-                    for (int j = 0; j < e.length; ++j)
-                        possible[{e.cells[j].row, e.cells[j].column}] |= 0x3FEu | (e.direction == Across && j > 0);
-            for (const auto entries : {data.geometry.across, data.geometry.down})
-                for (const GridEntry& e : entries)
-                    possible[{e.cells[0].row, e.cells[0].column}] &= ~1u;
-            QCOMPARE(seen, possible);
         }
     }
 };

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
+
 namespace {
 
 struct Run {
@@ -50,11 +52,14 @@ std::string Lines(const std::vector<std::string>& lines)
 class TestStampa : public QObject {
     Q_OBJECT
 private slots:
-    // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long,
+    // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long;
     // every sheet is sound, and its answer key's grid spells every entry's number along its cells.
+    // Over a stack every cell holds every digit it may: 1 to 9, and 0 too past the first cell of an
+    // across entry where no entry starts (a free cell is drawn 1 to 9).
     void sheetsAreTheGamesSoundPuzzles()
     {
         for (int n = 1; n <= LevelCount; ++n) {
+            std::map<std::pair<int, int>, unsigned> seen, possible;
             const LevelData& level = *FindLevel(n);
             const unsigned seed = 4242u + unsigned(n);
             const SheetSet stack = GenerateSheets(n, 300, seed), other = GenerateSheets(n, 300, seed + 10);
@@ -76,12 +81,20 @@ private slots:
                 for (const auto entries : {level.geometry.across, level.geometry.down}) {
                     for (const GridEntry& e : entries) {
                         int number = 0;
-                        for (int j = 0; j < e.length; ++j)
-                            number = number * 10 + digits[e.cells[j].row][e.cells[j].column];
+                        for (int j = 0; j < e.length; ++j) {
+                            const int digit = digits[e.cells[j].row][e.cells[j].column];
+                            number = number * 10 + digit;
+                            seen[{e.cells[j].row, e.cells[j].column}] |= 1u << digit;
+                            possible[{e.cells[j].row, e.cells[j].column}] |= 0x3FEu | (e.direction == Across && j > 0);
+                        }
                         QCOMPARE(number, (e.direction == Across ? sheet.across : sheet.down)[e.index]);
                     }
                 }
             }
+            for (const auto entries : {level.geometry.across, level.geometry.down})
+                for (const GridEntry& e : entries)
+                    possible[{e.cells[0].row, e.cells[0].column}] &= ~1u;
+            QCOMPARE(seen, possible);
         }
     }
 
