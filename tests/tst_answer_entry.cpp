@@ -5,22 +5,12 @@
 #include "Levels.h"
 #include "RecordingView.h"
 
+#include <QDir>
 #include <QTest>
 
-#include <tuple>
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
-
-struct Case {
-    int level, direction, index;
-    std::string text;
-    std::vector<Point> cells;
-    std::vector<std::string> drawn;
-    int value;
-};
-
-const std::vector<Point> A1{{30, 26}, {107, 26}};  // level 1 across A; B starts in its second cell
-const std::vector<Point> A3{{30, 26}, {107, 26}, {184, 26}, {261, 26}};  // level 3 across A
 
 void Click(PuzzleState& state, GridView& view, int direction, int index)
 {
@@ -58,95 +48,102 @@ private slots:
                 for (int i = 0; i < 9 - a / 2; ++i)
                     QVERIFY(view.label(LabelArray(a), i).back ==
                             (i == index && a / 2 == direction - 1 ? SelectionHighlight : White));
-            QVERIFY(view.enabled[Control::Command1] && view.enabled[Control::Text3]);
-            QCOMPARE(view.texts[Control::Text3], std::string());
+            QVERIFY(view.enabled[Control::Command1] && view.enabled[Control::Text3] &&
+                    view.texts[Control::Text3].empty());
             QCOMPARE(state.SelectedDirection, direction);
             QCOMPARE(state.SelectedHorizontalIndex, Integer(3));
             QCOMPARE(state.SelectedVerticalIndex, Integer(direction == Down ? 5 : 0));
         }
     }
 
-    void charactersGoIntoTheEntrysCells_data()
-    {
-        QTest::addColumn<Case>("c");
-        QTest::newRow("47 on A, not B's answer") << Case{1, Across, 0, "47", A1, {"4", "7"}, 47};
-        QTest::newRow("one digit is the tens") << Case{1, Across, 0, "4", A1, {"4", ""}, 40};
-        QTest::newRow("leading blank") << Case{1, Across, 0, " 7", A1, {" ", "7"}, 7};
-        QTest::newRow("empty") << Case{1, Across, 0, "", A1, {"", ""}, 0};
-        QTest::newRow("letter counts 0") << Case{1, Across, 0, "4a", A1, {"4", "a"}, 40};
-        QTest::newRow("third ignored") << Case{1, Across, 0, "475", A1, {"4", "7"}, 47};
-        QTest::newRow("12 on three cells")
-            << Case{2, Across, 1, "12", {{261, 26}, {338, 26}, {415, 26}}, {"1", "2", ""}, 120};
-        QTest::newRow("four digits, two cells") << Case{3, Across, 1, "1234", {{30, 78}, {107, 78}}, {"1", "2"}, 12};
-        QTest::newRow("9999") << Case{3, Across, 0, "9999", A3, {"9", "9", "9", "9"}, 9999};
-        QTest::newRow("e acute is one character") << Case{1,
-                                                          Across,
-                                                          0,
-                                                          "\xc3\xa9"
-                                                          "7",
-                                                          A1,
-                                                          {"\xc3\xa9", "7"},
-                                                          7};
-        QTest::newRow("emoji is one character") << Case{3,
-                                                        Across,
-                                                        0,
-                                                        "1\xf0\x9f\x98\x80"
-                                                        "23",
-                                                        A3,
-                                                        {"1", "\xf0\x9f\x98\x80", "2", "3"},
-                                                        1023};
-        QTest::newRow("stray bytes one each") << Case{3,
-                                                      Across,
-                                                      0,
-                                                      "\xff\xe9"
-                                                      "5\xc3",
-                                                      A3,
-                                                      {"\xff", "\xe9", "5", "\xc3"},
-                                                      50};
-        QTest::newRow("encoded surrogate half, overlong slash: stray bytes")
-            << Case{3, Across, 0, "\xed\xa0\x80\xe0\x80\xaf", A3, {"\xed", "\xa0", "\x80", "\xe0"}, 0};
-        QTest::newRow("an arabic-indic digit is no digit") << Case{1,
-                                                                   Across,
-                                                                   0,
-                                                                   "\xd9\xa3"
-                                                                   "3",
-                                                                   A1,
-                                                                   {"\xd9\xa3", "3"},
-                                                                   3};
-        QTest::newRow("10000-character paste, down")
-            << Case{2, Down, 0, "98" + std::string(9998, '7'), {{30, 26}, {30, 78}, {30, 130}}, {"9", "8", "7"}, 987};
-    }
-
-    // "Conferma" off; then per cell a white box from (x, y) to (x + 15, y + 20) and its character at
-    // (x, y). Nothing is enabled again, the answer box keeps its text, and only the selected slot
-    // changes: a crossing entry's answer stays as it was.
+    // "Conferma" off; then per cell, in order, a white box from (x, y) to (x + 15, y + 20) and its
+    // character at (x, y); the number one digit per cell, the first most significant, anything but
+    // an ASCII digit worth 0. Nothing is enabled again, the answer box keeps its text, and only the
+    // selected slot changes (level 1's A: B starts in its second cell and keeps its answer).
     void charactersGoIntoTheEntrysCells()
     {
-        QFETCH(Case, c);
-        PuzzleState state;
-        RecordingView view;
-        state.CurrentLevel = Integer(c.level);
-        state.HorizontalAnswers.fill(11);
-        state.VerticalAnswers.fill(22);
-        Click(state, view, Across + Down - c.direction, 5);  // an index of the wrong direction would show
-        PuzzleState expected = state;
-        Answer(state, view, c.direction, c.index, c.text);
-
-        std::vector<std::string> calls{"disable Command1"};
-        for (std::size_t j = 0; j < c.cells.size(); ++j) {
-            const auto [x, y] = c.cells[j];
-            calls.push_back("fill " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(x + 15) + " " +
-                            std::to_string(y + 20) + " ffffff");
-            calls.push_back("draw " + std::to_string(x) + " " + std::to_string(y) + " " + c.drawn[j]);
+        const struct {
+            int level, direction, index;
+            std::string text;
+            Point first;
+            std::string drawn;  // cell by cell, split at '|'
+            int value;
+        } cases[] = {
+            {1, Across, 0, "47", {30, 26}, "4|7", 47},
+            {1, Across, 0, "4", {30, 26}, "4|", 40},
+            {1, Across, 0, " 7", {30, 26}, " |7", 7},
+            {1, Across, 0, "", {30, 26}, "|", 0},
+            {1, Across, 0, "4a", {30, 26}, "4|a", 40},
+            {1, Across, 0, "475", {30, 26}, "4|7", 47},
+            {2, Across, 1, "12", {261, 26}, "1|2|", 120},
+            {3, Across, 1, "1234", {30, 78}, "1|2", 12},
+            {3, Across, 0, "9999", {30, 26}, "9|9|9|9", 9999},
+            {1,
+             Across,
+             0,
+             "\xc3\xa9"
+             "7",
+             {30, 26},
+             "\xc3\xa9|7",
+             7},  // é
+            {3,
+             Across,
+             0,
+             "1\xf0\x9f\x98\x80"
+             "23",
+             {30, 26},
+             "1|\xf0\x9f\x98\x80|2|3",
+             1023},  // an emoji
+            {3,
+             Across,
+             0,
+             "\xff\xe9"
+             "5\xc3",
+             {30, 26},
+             "\xff|\xe9|5|\xc3",
+             50},                                                                            // stray bytes
+            {3, Across, 0, "\xed\xa0\x80\xe0\x80\xaf", {30, 26}, "\xed|\xa0|\x80|\xe0", 0},  // a surrogate, an overlong
+                                                                                             // /
+            {1,
+             Across,
+             0,
+             "\xd9\xa3"
+             "3",
+             {30, 26},
+             "\xd9\xa3|3",
+             3},                                                                  // an Arabic-Indic 3
+            {2, Down, 0, "98" + std::string(9998, '7'), {30, 26}, "9|8|7", 987},  // a long paste
+        };
+        for (const auto& c : cases) {
+            PuzzleState state;
+            RecordingView view;
+            state.CurrentLevel = Integer(c.level);
+            state.HorizontalAnswers.fill(11);
+            state.VerticalAnswers.fill(22);
+            Click(state, view, Across + Down - c.direction, 5);  // an index of the wrong direction would show
+            PuzzleState expected = state;
+            Answer(state, view, c.direction, c.index, c.text);
+            std::vector<std::string> calls{"disable Command1"};
+            int j = 0;
+            for (const QString& drawn : QString::fromLatin1(c.drawn.data(), qsizetype(c.drawn.size())).split(u'|')) {
+                const int x = c.first.x + (c.direction == Across ? 77 * j : 0),
+                          y = c.first.y + (c.direction == Down ? 52 * j : 0);
+                const std::string at = std::to_string(x) + " " + std::to_string(y);
+                calls.push_back("fill " + at + " " + std::to_string(x + 15) + " " + std::to_string(y + 20) + " ffffff");
+                calls.push_back("draw " + at + " " + drawn.toLatin1().toStdString());
+                ++j;
+            }
+            QCOMPARE(view.calls, calls);
+            QCOMPARE(view.texts[Control::Text3], c.text);
+            (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[c.index] = Integer(c.value);
+            QVERIFY(state.HorizontalAnswers == expected.HorizontalAnswers &&
+                    state.VerticalAnswers == expected.VerticalAnswers);
         }
-        QCOMPARE(view.calls, calls);
-        QCOMPARE(view.texts[Control::Text3], c.text);
-        (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[c.index] = Integer(c.value);
-        QCOMPARE(state.HorizontalAnswers, expected.HorizontalAnswers);
-        QCOMPARE(state.VerticalAnswers, expected.VerticalAnswers);
     }
 
-    void againReplacesAndNoEntryDrawsNothing()
+    // Confirming again blanks every cell anew and replaces the answer; the check counts only an
+    // entry's own confirmed, non-zero answer, the last one given.
+    void againReplacesAndTheCheckCountsOnlyAnEntrysOwnAnswer()
     {
         PuzzleState state;
         RecordingView view;
@@ -155,35 +152,34 @@ private slots:
         Answer(state, view, Down, 5, "9");
         QCOMPARE(view.calls[4], std::string("draw 415 182 "));
         QCOMPARE(state.VerticalAnswers[5], Integer(900));
-        // No clue clicked since start-up; across 7 is beyond level 3, down 7 beyond level 2.
-        for (auto [level, direction, index] : {std::tuple(1, NoDirection, 0), {3, Across, 7}, {2, Down, 7}}) {
-            PuzzleState fresh;
-            fresh.SelectedDirection = direction;
-            fresh.SelectedHorizontalIndex = fresh.SelectedVerticalIndex = Integer(index);
-            view.texts[Control::Text3] = "47";
-            view.calls.clear();
-            FindLevel(level)->confirm(fresh, view);
-            QCOMPARE(view.calls, std::vector<std::string>{"disable Command1"});
-            QVERIFY(fresh.HorizontalAnswers == PuzzleState().HorizontalAnswers &&
-                    fresh.VerticalAnswers == PuzzleState().VerticalAnswers);
-        }
-    }
 
-    void theCheckCountsOnlyAnEntrysOwnNonZeroAnswer()
-    {
-        PuzzleState state;
-        RecordingView view;
+        state = PuzzleState();
         state.CurrentLevel = 1;
-        QCOMPARE(CountCorrect(state).across, 0);  // answers 0 match solutions 0 but are no answers
-        state.HorizontalSolutions[0] = 47;        // A
-        state.VerticalSolutions[0] = 71;          // B starts in A's second cell
-        state.HorizontalSolutions[1] = 35;        // C
+        const auto counts = [&state] { return std::pair(CountCorrect(state).across, CountCorrect(state).down); };
+        QCOMPARE(counts(), std::pair(0, 0));  // answers 0 match solutions 0 but are no answers
+        state.HorizontalSolutions[0] = 47;    // A
+        state.VerticalSolutions[0] = 71;      // B starts in A's second cell
+        state.HorizontalSolutions[1] = 35;    // C
         Answer(state, view, Across, 0, "47");
-        QCOMPARE(std::pair(CountCorrect(state).across, CountCorrect(state).down), std::pair(1, 0));
+        QCOMPARE(counts(), std::pair(1, 0));
         Answer(state, view, Across, 1, "35");
         Answer(state, view, Across, 1, "36");
         Answer(state, view, Down, 0, "71");
-        QCOMPARE(std::pair(CountCorrect(state).across, CountCorrect(state).down), std::pair(1, 1));
+        QCOMPARE(counts(), std::pair(1, 1));
+    }
+
+    // The fuzz target over every input of its committed corpus: it stops the run at the first broken rule.
+    void fuzzCorpusKeepsTheRules()
+    {
+        const QDir corpus(QStringLiteral(QUADRIVELLO_SOURCE_DIR "/tests/fuzz/corpus"));
+        const QStringList inputs = corpus.entryList(QDir::Files);
+        QVERIFY(inputs.size() > 10);
+        for (const QString& input : inputs) {
+            QFile file(corpus.filePath(input));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
+        }
     }
 
     // Every entry of a level answered right: the full counts, in the message, and nothing else changes.
