@@ -32,8 +32,11 @@ if(UNIX AND NOT APPLE)
     string(FIND "${changelog}" "\n" first_line_end)
     math(EXPR first_line_end "${first_line_end} + 1")
     string(SUBSTRING "${changelog}" ${first_line_end} -1 changelog)
-    if(NOT changelog MATCHES "^quadrivello \\(${PROJECT_VERSION}\\) ")
-        message(FATAL_ERROR "packaging/changelog.in has no entry for version ${PROJECT_VERSION} at its top")
+    file(READ packaging/quadrivello.metainfo.xml metainfo)
+    if(NOT changelog MATCHES "^quadrivello \\(${PROJECT_VERSION}\\) " OR
+       NOT metainfo MATCHES "<releases>[ \n]*<release version=\"${PROJECT_VERSION}\"")
+        message(FATAL_ERROR "packaging/changelog.in and packaging/quadrivello.metainfo.xml must both start their "
+                            "lists of releases with version ${PROJECT_VERSION}")
     endif()
     file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog CONTENT "${changelog}" @ONLY)
     set(compressed)
