@@ -28,6 +28,8 @@ if(UNIX AND NOT APPLE)
     # The changelog and the manual pages, compressed as Debian ships them: gzip at its strongest,
     # without name or time, so the same text always gives the same bytes.
     find_program(QUADRIVELLO_GZIP gzip REQUIRED)
+    # The changelog, without its first line (a note for us), and the software centre's list of
+    # releases both begin with this version.
     file(READ packaging/changelog.in changelog)
     string(FIND "${changelog}" "\n" first_line_end)
     math(EXPR first_line_end "${first_line_end} + 1")
