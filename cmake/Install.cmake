@@ -1,10 +1,10 @@
 # How Quadrivello's commands are installed. A program reads its data from the folder Dati/ beside
 # its own file, so each program goes to lib/quadrivello/ next to lib/quadrivello/Dati/, and bin/
-# holds a relative symbolic link to it: started from the PATH, the program still finds its data,
-# because the folder of the real file is the one it looks in.
+# (or games/, where Debian keeps games) holds a relative symbolic link to it: started from the
+# PATH, the program still finds its data, because the folder of the real file is the one it looks in.
 #
-#   quadrivello_install_program(<target>)  the program and its link in bin/
-#   quadrivello_install_data(<file>...)    files for lib/quadrivello/Dati/
+#   quadrivello_install_program(<target> [<folder>])  the program and its link in bin/ or <folder>
+#   quadrivello_install_data(<file>...)               files for lib/quadrivello/Dati/
 #
 # On Windows there are no links: programs and Dati/ go together into bin/.
 if(WIN32)
@@ -19,6 +19,10 @@ function(quadrivello_install_program target)
     if(WIN32)
         return()
     endif()
+    set(link_dir bin)
+    if(ARGC GREATER 1)
+        set(link_dir ${ARGV1})
+    endif()
     get_target_property(name ${target} OUTPUT_NAME)
     if(NOT name)
         set(name ${target})
@@ -27,7 +31,7 @@ function(quadrivello_install_program target)
     set(link ${CMAKE_BINARY_DIR}/install-links/${name})
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
     file(CREATE_LINK ../${QUADRIVELLO_INSTALL_DIR}/${name} ${link} SYMBOLIC)
-    install(FILES ${link} DESTINATION bin)
+    install(FILES ${link} DESTINATION ${link_dir})
 endfunction()
 
 function(quadrivello_install_data)

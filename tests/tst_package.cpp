@@ -1,8 +1,9 @@
-// The .deb: made by CPack from this build, it holds the program, its data, the menu entry and the
-// icons; unpacked anywhere, the program started through bin/ finds its pictures and shows its window.
+// The .deb: made by CPack from this build, it holds the program, its data, the menu entry, icons and manual pages,
+// lintian finds no fault; unpacked anywhere, the game started from games/ shows its window and finds its pictures.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,7 +31,8 @@ class TestPackage : public QObject {
 private slots:
     void initTestCase()
     {
-        for (const char* tool : {"dpkg-deb", "dpkg-shlibdeps", "xvfb-run", "xwininfo"}) {
+        for (const char* tool : {"dpkg-deb", "dpkg-shlibdeps", "xvfb-run", "xwininfo", "dbus-run-session", "lintian",
+                                 "man", "desktop-file-validate", "appstreamcli"}) {
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
         }
@@ -47,8 +49,11 @@ private slots:
     void holdsProgramDataMenuEntryIconsAndDependencies()
     {
         const QString listing = Run("dpkg-deb", {"-c", deb_}).second;
-        QStringList expected{"usr/bin/quadrivello -> ../lib/quadrivello/quadrivello", "usr/lib/quadrivello/quadrivello",
-                             "usr/share/applications/quadrivello.desktop", "usr/share/doc/quadrivello/copyright",
+        QStringList expected{"usr/games/quadrivello -> ../lib/quadrivello/quadrivello",
+                             "usr/lib/quadrivello/quadrivello",
+                             "usr/share/applications/quadrivello.desktop",
+                             "usr/share/doc/quadrivello/copyright",
+                             "usr/share/doc/quadrivello/changelog.gz",
                              "usr/share/metainfo/quadrivello.metainfo.xml"};
         for (const char* data : {"Schema-01.bmp", "Schema-02.bmp", "Schema-03.bmp", "Quadrivello.pdf"})
             expected << QStringLiteral("usr/lib/quadrivello/Dati/") + data;
@@ -59,16 +64,16 @@ private slots:
 
         const QString fields = Run("dpkg-deb", {"-f", deb_, "Depends", "Recommends"}).second;
         for (const char* package : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6", "qt6-qpa-plugins",
-                                    "Recommends: fonts-dejavu-core, fonts-liberation2, xdg-utils"})
+                                    "Recommends: fonts-dejavu-core, fonts-liberation2, xdg-utils, evince | pdf-viewer"})
             QVERIFY2(fields.contains(package), qPrintable(fields));
     }
 
     void unpackedGameStartsAndFindsItsPictures()
     {
-        // A virtual X display of its own; the script tells what showed up.
+        // A virtual X display and a session bus of its own, as on a desktop; the script tells what showed up.
         const auto startUnderX = [this] {
-            return Run("xvfb-run", {"-a", "-s", "-screen 0 1280x1024x24", "sh",
-                                    QUADRIVELLO_SOURCE_DIR "/tests/start_under_x.sh", root_ + "/usr/bin/quadrivello"})
+            return Run("xvfb-run", {"-a", "-s", "-screen 0 1280x1024x24", "dbus-run-session", "--", "sh",
+                                    QUADRIVELLO_SOURCE_DIR "/tests/start_under_x.sh", root_ + "/usr/games/quadrivello"})
                 .second;
         };
         const QString shown = startUnderX();
@@ -90,13 +95,49 @@ private slots:
         for (const char* line :
              {"\nCategories=Game;LogicGame;Education;\n", "\nExec=quadrivello\n", "\nIcon=quadrivello\n"})
             QVERIFY2(text.contains(line), line);
-        if (QStandardPaths::findExecutable("appstreamcli").isEmpty())
-            QSKIP("appstreamcli is not installed");
+        const auto [entryStatus, entryOutput] = Run("desktop-file-validate", {entry.fileName()});
+        QVERIFY2(entryStatus == 0 && !entryOutput.contains("warning"), qPrintable(entryOutput));
         // The game has no domain of its own to build a reverse-domain id from; that one remark is allowed.
         const auto [status, output] =
             Run("appstreamcli", {"validate", "--no-net", "--override=cid-desktopapp-is-not-rdns=info",
                                  root_ + "/usr/share/metainfo/quadrivello.metainfo.xml"});
         QVERIFY2(status == 0, qPrintable(output));
+    }
+
+    void lintianFindsNothingButAMissingMaintainerAddress()
+    {
+        // Without an address from the builder, lintian tells that the maintainer field and the changelog lack one.
+        const bool noAddress = !Run("dpkg-deb", {"-f", deb_, "Maintainer"}).second.contains(u'@');
+        const auto [status, output] = Run("lintian", {"--fail-on", "none", deb_});
+        QCOMPARE(status, 0);
+        for (const QString& line : output.split(u'\n')) {
+            const bool allowed = noAddress && (line.contains(" malformed-contact Maintainer ") ||
+                                               line.contains(" bogus-mail-host-in-debian-changelog "));
+            QVERIFY2(allowed || !(line.startsWith("E: ") || line.startsWith("W: ")), qPrintable(output));
+        }
+    }
+
+    void manualPagesShowWithoutWarningsAndListTheOptionsOfHelp()
+    {
+        // Options at the head of an indented line, as both --help and man show them.
+        const auto options = [](const QString& text) {
+            QStringList found;
+            const QRegularExpression option("^ {1,7}(-[-a-z]+)(?:, (-[-a-z]+))?", QRegularExpression::MultilineOption);
+            for (auto matches = option.globalMatch(text); matches.hasNext();)
+                found << matches.next().capturedTexts().mid(1);
+            return found;
+        };
+        const QStringList help = options(Run(root_ + "/usr/bin/quadrivello-stampa", {"--help"}).second);
+        QVERIFY2(help.contains("--seme") && help.contains("-h"), qPrintable(help.join(' ')));
+        for (const QString page :
+             {"man6/quadrivello", "man6/quadrivello-stampa", "it/man6/quadrivello", "it/man6/quadrivello-stampa"}) {
+            const auto [status, text] =
+                Run("man", {"--warnings", "-E", "UTF-8", "-l", root_ + "/usr/share/man/" + page + ".6.gz"});
+            QVERIFY2(status == 0 && text.contains("quadrivello") && !text.contains("warning"),
+                     qPrintable(page + '\n' + text));
+            if (page.endsWith("stampa"))
+                QCOMPARE(options(text.section(QRegularExpression("\n(OPTIONS|OPZIONI)\n"), 1)), help);
+        }
     }
 
 private:

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Real-window smoke test of the built program, on a virtual X server with a window manager: it maps
-# a window titled "Quadrivello" within 10 seconds showing a generated level-1 puzzle (two starts, two
-# puzzles), ends with status 0 when the window manager closes it, writes nothing into HOME or the
+# Real-window smoke test of the built program, on a virtual X server with a window manager and a
+# session bus of its own as on a desktop (without one, libdbus would start one writing into HOME): it
+# maps a window titled "Quadrivello" within 10 seconds showing a generated level-1 puzzle (two starts,
+# two puzzles), ends with status 0 when the window manager closes it, writes nothing into HOME or the
 # XDG folders, and, with one grid picture or the manual missing, survives start-up, every level and
-# (without the manual) "Help", telling of a missing picture in a message box.
-# Usage: tests/smoke/real_window.sh PROGRAM. Needs xvfb-run, openbox, wmctrl, xdotool, x11-utils, ImageMagick.
+# (without the manual) "Help", telling of a missing picture in a message box. Usage:
+# tests/smoke/real_window.sh PROGRAM. Needs xvfb-run, dbus, openbox, wmctrl, xdotool, x11-utils, ImageMagick.
 set -euo pipefail
 
 program=$(realpath "$1")
-for tool in xvfb-run openbox wmctrl xdotool xwininfo import convert compare; do
+for tool in xvfb-run dbus-run-session openbox wmctrl xdotool xwininfo import convert compare; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/test installs it)"; exit 77; }
 done
 [ -n "${QUADRIVELLO_SMOKE_DISPLAY:-}" ] ||
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" env QUADRIVELLO_SMOKE_DISPLAY=1 "$0" "$program"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- env QUADRIVELLO_SMOKE_DISPLAY=1 "$0" "$program"
 
 work=$(mktemp -d)
 game_pid="" wm_pid=""
