@@ -138,34 +138,30 @@ private slots:
             }
             QCOMPARE(drawn, std::string(Grids[n - 1]));
             QCOMPARE(level.geometry.AnswerWidth, longest);
+            const auto open = [&](int column, int row) {
+                return column >= 0 && row >= 0 && column < GridColumns && row < GridRows &&
+                       drawn[row * 7 + column] != 'X';
+            };
             for (const bool across : {true, false}) {
-                std::vector<std::vector<Cell>> runs, cells;
-                const int lines = across ? GridRows : GridColumns, length = across ? GridColumns : GridRows;
-                for (int o = 0; o < lines; ++o) {
-                    std::vector<Cell> run;
-                    for (int i = 0; i <= length; ++i) {  // one past the edge ends a run
-                        const Cell c = across ? Cell{i, o} : Cell{o, i};
-                        if (i < length && At(drawn, c) != 'X') {
-                            run.push_back(c);
-                            continue;
-                        }
-                        if (run.size() >= 2)
-                            runs.push_back(run);
-                        run.clear();
-                    }
-                }
-                std::sort(runs.begin(), runs.end(), [](auto& a, auto& b) {
-                    return std::pair(a[0].row, a[0].column) < std::pair(b[0].row, b[0].column);
-                });
-                std::string letters;
+                const int dc = across, dr = !across;  // one cell along the entry
+                int starts = 0;  // the open cells that begin a run of two or more in this direction
+                for (int c = 0; c < 30; ++c)
+                    starts += open(c % 6, c / 6) && !open(c % 6 - dc, c / 6 - dr) && open(c % 6 + dc, c / 6 + dr);
                 const auto entries = across ? level.geometry.across : level.geometry.down;
-                for (std::size_t k = 0; k < entries.size(); ++k) {
-                    QVERIFY(entries[k].direction == (across ? Across : Down) && entries[k].index == Integer(k));
-                    QCOMPARE(FindEntry(n, entries[k].direction, int(k)), &entries[k]);
-                    cells.emplace_back(entries[k].cells.begin(), entries[k].cells.begin() + entries[k].length);
-                    letters += entries[k].letter;
+                QCOMPARE(int(entries.size()), starts);
+                std::string letters;
+                for (int k = 0, before = -1; k < int(entries.size()); ++k) {
+                    const GridEntry& e = entries[std::size_t(k)];
+                    const Cell first = e.cells[0], last = e.cells[std::size_t(e.length - 1)];
+                    QVERIFY(e.direction == (across ? Across : Down) && e.index == Integer(k) &&
+                            FindEntry(n, e.direction, k) == &e);
+                    // In reading order of the first cells, each a whole run.
+                    QVERIFY(first.row * 6 + first.column > before && !open(first.column - dc, first.row - dr) &&
+                            !open(last.column + dc, last.row + dr));
+                    before = first.row * 6 + first.column;
+                    letters += e.letter;
                 }
-                QVERIFY(cells == runs && !FindEntry(n, across ? Across : Down, int(entries.size())));
+                QVERIFY(!FindEntry(n, across ? Across : Down, int(entries.size())));
                 QCOMPARE(letters, std::string(across ? level.acrossLetters : level.downLetters));
             }
         }
