@@ -155,44 +155,30 @@ private slots:
         }
     }
 
-    // A stack with solutions: what the command says, the pages and what the pupil reads on a sheet;
-    // a file is replaced only when asked, and then wholly.
-    void pagesOfTheDocument()
-    {
-        const auto pages = [](const QString& pdf) {  // pdftotext ends every page with a form feed
-            return Command({"-layout", pdf, "-"}, QStringLiteral("pdftotext")).out.split(u'\f');
-        };
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("schede.pdf"));
-        const Run run = Command({"--livello", "2", "--schede", "4", "--soluzioni", "--seme", "31", "-o", pdf});
-        QCOMPARE(run.out, "Scritto «" + QDir::toNativeSeparators(pdf) +
-                              "»: 4 schede del livello 2 con le soluzioni, 6 pagine, seme 31.\n");
-        QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
-        const QStringList text = pages(pdf);
-        QCOMPARE(text.size(), 6 + 1);
-        const QString third = text[2].simplified();
-        for (const char* line : {"Quadrivello Livello 2", "Nome: ______ Classe: ______ Data: ______", "Orizzontali",
-                                 "Verticali", "Scheda 3 di 4 · Seme 31"})
-            QVERIFY2(third.contains(QString::fromUtf8(line)), qPrintable(third));
-        const SheetSet set = GenerateSheets(2, 3, 31u);
-        for (const std::string& clue : set.sheets[2].acrossClues)
-            QVERIFY2(third.contains(QString::fromStdString(clue).trimmed()), clue.c_str());
-        QCOMPARE(Command({"--livello=3", "--sovrascrivi", "-o", pdf}).status, 0);
-        QCOMPARE(pages(pdf).size(), 1 + 1);
-        QCOMPARE(Entries(folder.path()), QStringList{"schede.pdf"});
-    }
-
-    // The teacher's window set to level 3, 2 sheets, solutions and seed 7 saves, through its save
-    // path, the command's PDF, and prints the same pages on a printer of another resolution with
-    // margins of its own.
-    void windowSavesAndPrintsTheCommandsPages()
+    // Level 3, 2 sheets with solutions, seed 7: what the command says, its pages and what the pupil
+    // reads on a sheet; the teacher's window set alike saves, through its save path, the same PDF, and
+    // prints the same pages on a printer of another resolution with margins of its own. A file is
+    // replaced only when asked, and then wholly.
+    void commandAndWindowMakeTheSamePages()
     {
         QTemporaryDir folder;
-        const auto text = [&](const char* pdf) {
+        const auto text = [&](const char* pdf) {  // pdftotext ends every page with a form feed
             return Command({"-layout", folder.filePath(pdf), "-"}, QStringLiteral("pdftotext")).out;
         };
-        Command(
-            {"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "7", "-o", folder.filePath("comando.pdf")});
+        const QString pdf = folder.filePath("comando.pdf");
+        QCOMPARE(Command({"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "7", "-o", pdf}).out,
+                 "Scritto «" + QDir::toNativeSeparators(pdf) +
+                     "»: 2 schede del livello 3 con le soluzioni, 3 pagine, seme 7.\n");
+        const QStringList pages = text("comando.pdf").split(u'\f');
+        QCOMPARE(pages.size(), 3 + 1);
+        const QString second = pages[1].simplified();
+        for (const char* line : {"Quadrivello Livello 3", "Nome: ______ Classe: ______ Data: ______", "Orizzontali",
+                                 "Verticali", "Scheda 2 di 2 · Seme 7"})
+            QVERIFY2(second.contains(QString::fromUtf8(line)), qPrintable(second));
+        const SheetSet set = GenerateSheets(3, 2, 7u);
+        for (const std::string& clue : set.sheets[1].acrossClues)
+            QVERIFY2(second.contains(QString::fromStdString(clue).trimmed()), clue.c_str());
+
         SheetWindow window;
         window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
         window.findChild<QObject*>("schede")->setProperty("value", 2);
@@ -204,6 +190,10 @@ private slots:
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
         QVERIFY(window.printOn(printer));
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+
+        QCOMPARE(Command({"--livello=1", "--sovrascrivi", "-o", pdf}).status, 0);
+        QCOMPARE(text("comando.pdf").count(u'\f'), 1);
+        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf"}));
     }
 
     // The manual: A4, every placeholder of its worked example filled, and its pictures (the icon, the
