@@ -47,27 +47,27 @@ private slots:
         QCOMPARE(Run("dpkg", {"-x", deb_, root_}).first, 0);
     }
 
-    void holdsProgramDataMenuEntryIconsAndDependencies()
+    // The programs, the game's data beside it, the menu entries, every icon size, the software centre's
+    // text, the changelog; the libraries it links and the platform plugin the window needs.
+    void holdsProgramsDataMenuEntriesAndDependencies()
     {
         const QString listing = Run("dpkg-deb", {"-c", deb_}).second;
-        QStringList expected{"usr/games/quadrivello -> ../lib/quadrivello/quadrivello",
-                             "usr/lib/quadrivello/quadrivello",
-                             "usr/bin/quadrivello-stampa",
-                             "usr/share/applications/quadrivello.desktop",
-                             "usr/share/applications/quadrivello-stampa.desktop",
-                             "usr/share/doc/quadrivello/copyright",
-                             "usr/share/doc/quadrivello/changelog.gz",
-                             "usr/share/metainfo/quadrivello.metainfo.xml"};
+        QStringList expected{"games/quadrivello -> ../lib/quadrivello/quadrivello",
+                             "lib/quadrivello/quadrivello",
+                             "bin/quadrivello-stampa",
+                             "share/applications/quadrivello.desktop",
+                             "share/applications/quadrivello-stampa.desktop",
+                             "share/doc/quadrivello/copyright",
+                             "share/doc/quadrivello/changelog.gz",
+                             "share/metainfo/quadrivello.metainfo.xml"};
         for (const char* data : {"Schema-01.bmp", "Schema-02.bmp", "Schema-03.bmp", "Quadrivello.pdf"})
-            expected << QStringLiteral("usr/lib/quadrivello/Dati/") + data;
+            expected << QStringLiteral("lib/quadrivello/Dati/") + data;
         for (const QString& size : QStringLiteral(QUADRIVELLO_ICON_SIZES).split(u','))
-            expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/quadrivello.png").arg(size);
+            expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/quadrivello.png").arg(size);
         for (const QString& entry : expected)
-            QVERIFY2(listing.contains(" ./" + entry + "\n"), qPrintable(entry + " not in:\n" + listing));
-
+            QVERIFY2(listing.contains(" ./usr/" + entry + "\n"), qPrintable(entry + " not in:\n" + listing));
         const QString fields = Run("dpkg-deb", {"-f", deb_, "Depends", "Recommends"}).second;
-        for (const char* package : {"libqt6widgets6", "libqt6printsupport6", "libc6", "qt6-qpa-plugins",
-                                    "Recommends: fonts-dejavu-core, fonts-liberation2, xdg-utils, evince | pdf-viewer"})
+        for (const char* package : {"libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins", "evince | pdf-viewer"})
             QVERIFY2(fields.contains(package), qPrintable(fields));
     }
 
