@@ -168,6 +168,7 @@ private slots:
     void startUpAndLevelItemsShowTheirLevel()
     {
         Start(form_);
+        QVERIFY(!form_.view().GetText(Control::Text4).empty());  // the first puzzle is made
         for (const char* hidden : {"Text4", "Text5", "Text1", "Text2", "Label1", "Label2", "Label9", "Label10"})
             QVERIFY2(!w.control(hidden)->isVisible(), hidden);
         const int levels[] = {1, 2, 3, 1, 1};
