@@ -1,25 +1,10 @@
-// The puzzle checker shared by the generation soak, random play and the classroom sheets' tests.
+// The puzzle checker of random play and the clue builders' test.
 #include "PuzzleChecker.h"
 
 #include "Levels.h"
-#include "RecordingView.h"
 
 #include <cstdio>
 #include <map>
-
-GeneratedPuzzle CapturePuzzle(const LevelData& level, const PuzzleState& state, RecordingView& view)
-{
-    GeneratedPuzzle p{&level, {}, {}, {}, {}};
-    for (int i = 0; i < int(level.acrossLetters.size()); ++i) {
-        p.across.push_back(state.HorizontalSolutions[std::size_t(i)]);
-        p.acrossClues.push_back(view.label(LabelArray::Label4, i).caption);
-    }
-    for (int i = 0; i < int(level.downLetters.size()); ++i) {
-        p.down.push_back(state.VerticalSolutions[std::size_t(i)]);
-        p.downClues.push_back(view.label(LabelArray::Label8, i).caption);
-    }
-    return p;
-}
 
 std::optional<long long> EvaluateClue(const std::string& clue)
 {

@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-class RecordingView;
 struct LevelData;
-struct PuzzleState;
 
 // A puzzle as the player gets it: the numbers by clue index and the clue text shown for each.
 struct GeneratedPuzzle {
@@ -15,9 +13,6 @@ struct GeneratedPuzzle {
     std::vector<int> across, down;
     std::vector<std::string> acrossClues, downClues;
 };
-
-// The puzzle that generation has just left in the state and in the recording view's labels.
-GeneratedPuzzle CapturePuzzle(const LevelData& level, const PuzzleState& state, RecordingView& view);
 
 // The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" with positive whole
 // operands; nothing for any other text or a division that is not exact.

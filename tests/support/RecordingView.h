@@ -1,5 +1,5 @@
-// A GridView without a window: it keeps what the game set on each control and logs what it did to
-// the single controls, the grid and the message box, in order.
+// A GridView without a window: it keeps what the game set on each control, and logs in order what it
+// enabled or disabled, drew and said.
 #pragma once
 
 #include "GridView.h"
@@ -18,7 +18,6 @@ public:
         Rgb back = White;
     };
     std::array<std::array<Label, 9>, 4> labels{};
-    std::map<Control, Rgb> backColours;
     std::map<Control, bool> enabled;
     std::map<Control, std::string> texts;
     // One line per call: "disable Command1", "fill 30 26 45 46 ffffff", "draw 30 26 4", "message ...".
@@ -28,22 +27,15 @@ public:
     void SetCaption(LabelArray array, int i, const std::string& text) override { label(array, i).caption = text; }
     void SetVisible(LabelArray array, int i, bool visible) override { label(array, i).visible = visible; }
     void SetBackColor(LabelArray array, int i, Rgb colour) override { label(array, i).back = colour; }
-    void SetBackColor(Control control, Rgb colour) override
-    {
-        backColours[control] = colour;
-        log("back", control);
-    }
+    void SetBackColor(Control, Rgb) override {}
     void SetEnabled(Control control, bool on) override
     {
         enabled[control] = on;
-        log(on ? "enable" : "disable", control);
+        calls.push_back(std::string(on ? "enable " : "disable ") +
+                        (control == Control::Command1 ? "Command1" : "Text3"));
     }
     std::string GetText(Control control) override { return texts[control]; }
-    void SetText(Control control, const std::string& text) override
-    {
-        texts[control] = text;
-        log("text", control);
-    }
+    void SetText(Control control, const std::string& text) override { texts[control] = text; }
     void LoadPicture(const std::string& path) override { calls.push_back("picture " + path); }
     void FillRectangle(int x1, int y1, int x2, int y2, Rgb c) override
     {
@@ -56,13 +48,4 @@ public:
         calls.push_back("draw " + std::to_string(x) + " " + std::to_string(y) + " " + text);
     }
     void ShowMessage(const std::string& text) override { calls.push_back("message " + text); }
-
-private:
-    void log(const char* what, Control control)
-    {
-        static const char* const names[] = {"Form1",    "Picture1", "Label3", "Label6", "Label9", "Command1",
-                                            "Command2", "Command3", "Text3",  "Text4",  "Text5",  "Text1",
-                                            "Text2",    "Label1",   "Label2", "Label10"};
-        calls.push_back(std::string(what) + " " + names[int(control)]);
-    }
 };
