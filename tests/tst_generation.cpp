@@ -175,20 +175,22 @@ private slots:
                 QCOMPARE(routine.run == RandomOperator ? state.ClueOperator : state.ClueValue, expected);
             }
         }
-        const auto n = [](long long v) { return std::to_string(v); };
+        const auto clue = [](long long a, char sign, long long b) {  // " a + b", built by appending
+            return std::string(1, ' ').append(std::to_string(a)).append({' ', sign, ' '}).append(std::to_string(b));
+        };
         for (int t = 10; t <= 9998; ++t) {
             int f = 0;
             for (int i = 2; i * i <= t; ++i)
                 f = t % i == 0 ? i : f;
             const std::string texts[][2] = {
-                {Clue(t, SumClue, {0.0f}), " 1 + " + n(t - 1)},
-                {Clue(t, SumClue, {LargestDraw}), " " + n(t - 5) + " + 5"},
-                {Clue(t, DifferenceClue, {0.0f}), " " + n(t + 1) + " - 1"},
-                {Clue(t, DifferenceClue, {LargestDraw}), " " + n(2 * t - 5) + " - " + n(t - 5)},
-                {Clue(t, QuotientClue, {0.0f}), " " + n(2 * t) + " / 2"},
-                {Clue(t, QuotientClue, {LargestDraw}), " " + n(13 * t) + " / 13"},
+                {Clue(t, SumClue, {0.0f}), clue(1, '+', t - 1)},
+                {Clue(t, SumClue, {LargestDraw}), clue(t - 5, '+', 5)},
+                {Clue(t, DifferenceClue, {0.0f}), clue(t + 1, '-', 1)},
+                {Clue(t, DifferenceClue, {LargestDraw}), clue(2 * t - 5, '-', t - 5)},
+                {Clue(t, QuotientClue, {0.0f}), clue(2 * t, '/', 2)},
+                {Clue(t, QuotientClue, {LargestDraw}), clue(13 * t, '/', 13)},
                 {f == 0 ? Clue(t, ProductClue, {0.1f}) : Clue(t, ProductClue, {}),
-                 f == 0 ? " " + n(3 * t) + " / 3" : " " + n(t / f) + " * " + n(f)},
+                 f == 0 ? clue(3 * t, '/', 3) : clue(t / f, '*', f)},
             };
             for (const auto& [text, expected] : texts) {
                 QCOMPARE(text, expected);
