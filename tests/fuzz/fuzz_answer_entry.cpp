@@ -1,89 +1,70 @@
-// Fuzz target over the answer path: any bytes typed into Text3, confirmed on every clue slot of
-// every level, must store what the digit rule gives and touch only the selected entry's cells.
+// Fuzz target over the answer path: any bytes typed into Text3 and confirmed on any clue slot of any
+// level change only the selected entry: a white box then one piece of the text on each of its cells,
+// the pieces in order from the text's start, and its answer the number those pieces spell.
 #include "Levels.h"
 #include "RecordingView.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <numeric>
 
-namespace {
-
-// The first characters of the text by a decoder of its own: a byte sequence is one character only
-// when it is the shortest encoding of a code point up to U+10FFFF that is not a surrogate; any other
-// byte is a character by itself. Characters past the text are empty.
-std::vector<std::string> Characters(const std::string& text, std::size_t wanted)
-{
-    std::vector<std::string> out;
-    for (std::size_t at = 0; out.size() < wanted && at < text.size(); at += out.back().size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        std::uint32_t code = lead & (0x7Fu >> length);
-        bool whole = length > 1 && at + length <= text.size();
-        for (std::size_t k = 1; whole && k < length; ++k) {
-            whole = (text[at + k] & 0xC0) == 0x80;
-            code = (code << 6) | (text[at + k] & 0x3Fu);
-        }
-        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        whole = whole && code >= least[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-        out.push_back(text.substr(at, whole ? length : 1));
-    }
-    out.resize(MaxEntryLength);
-    return out;
-}
-
-void Confirm(int level, int direction, int index, const std::string& text)
-{
-    // Numbers already on the board, so a stray write anywhere shows; the index of the direction not
-    // selected points somewhere else and must not matter.
-    PuzzleState state;
-    std::iota(state.HorizontalAnswers.begin(), state.HorizontalAnswers.end(), Integer(1000));
-    std::iota(state.VerticalAnswers.begin(), state.VerticalAnswers.end(), Integer(2000));
-    state.SelectedHorizontalIndex = Integer(direction == Across ? index : 8 - index);
-    state.SelectedVerticalIndex = Integer(direction == Down ? index : 7 - index % 8);
-    state.SelectedDirection = Integer(direction);
-    PuzzleState expected = state;
-    RecordingView view;
-    view.texts[Control::Text3] = text;
-    FindLevel(level)->confirm(state, view);
-
-    // "Conferma" off, then for each cell of the entry in order a white box over its digit area and its
-    // own character; the number has one digit per cell, the first most significant, and anything but
-    // an ASCII digit is worth 0.
-    std::vector<std::string> calls{"disable Command1"};
-    if (const GridEntry* entry = FindEntry(level, direction, index)) {
-        const auto characters = Characters(text, std::size_t(FindLevel(level)->geometry.AnswerWidth));
-        int value = 0;
-        for (std::size_t j = 0; j < std::size_t(entry->length); ++j) {
-            const std::string x = std::to_string(30 + 77 * entry->cells[j].column);
-            const std::string y = std::to_string(26 + 52 * entry->cells[j].row);
-            const std::string& c = characters[j];
-            calls.push_back("fill " + x + " " + y + " " + std::to_string(std::stoi(x) + 15) + " " +
-                            std::to_string(std::stoi(y) + 20) + " ffffff");
-            calls.push_back("draw " + x + " " + y + " " + c);
-            value = value * 10 + (c.size() == 1 && c[0] >= '0' && c[0] <= '9' ? c[0] - '0' : 0);
-        }
-        (direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[index] = Integer(value);
-    }
-    if (view.calls != calls || view.texts[Control::Text3] != text ||
-        state.HorizontalAnswers != expected.HorizontalAnswers || state.VerticalAnswers != expected.VerticalAnswers ||
-        state.SelectedDirection != direction) {
-        std::fprintf(stderr, "answer entry broke a rule: level %d, direction %d, index %d\n", level, direction, index);
-        std::abort();
-    }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Every slot of the answer tables, so the slots a level has no entry for are tried too, and
-    // with no clue clicked yet (no direction), when nothing may be drawn or stored.
     const std::string text(reinterpret_cast<const char*>(data), size);
-    for (int level = 1; level <= LevelCount; ++level)
-        for (int direction = NoDirection; direction <= Down; ++direction)
-            for (int index = 0; index < (direction == Across ? 9 : 8); ++index)
-                Confirm(level, direction, index, text);
+    // Every slot of the answer tables, so the slots a level has no entry for are tried too, and with
+    // no clue clicked yet (no direction), when nothing may be drawn or stored. The index of the
+    // direction not selected points elsewhere and must not matter.
+    for (int level = 1; level <= LevelCount; ++level) {
+        for (int direction = NoDirection; direction <= Down; ++direction) {
+            for (int index = 0; index < 9; ++index) {
+                PuzzleState state;
+                std::iota(state.HorizontalAnswers.begin(), state.HorizontalAnswers.end(), Integer(1000));
+                std::iota(state.VerticalAnswers.begin(), state.VerticalAnswers.end(), Integer(2000));
+                state.SelectedDirection = Integer(direction);
+                state.SelectedHorizontalIndex = Integer(direction == Across ? index : 8 - index);
+                state.SelectedVerticalIndex = Integer(direction == Down ? index : 8 - index);
+                PuzzleState expected = state;
+                RecordingView view;
+                view.texts[Control::Text3] = text;
+                FindLevel(level)->confirm(state, view);
+
+                std::vector<std::string> calls{"disable Command1"};
+                std::string read;  // the pieces drawn, one after another
+                bool pieces = true;
+                if (const GridEntry* e = FindEntry(level, direction, index)) {
+                    int value = 0;
+                    for (std::size_t j = 0; j < std::size_t(e->length); ++j) {
+                        const int x = 30 + 77 * e->cells[j].column, y = 26 + 52 * e->cells[j].row;
+                        const std::string at = std::to_string(x) + " " + std::to_string(y) + " ";
+                        calls.push_back("fill " + at + std::to_string(x + 15) + " " + std::to_string(y + 20) +
+                                        " ffffff");
+                        const std::string drawn = view.calls.size() > 2 * j + 2 ? view.calls[2 * j + 2] : "";
+                        const std::string piece = drawn.substr(std::min(drawn.size(), at.size() + 5));
+                        calls.push_back("draw " + at + piece);
+                        // A piece is one character, a byte or a lead byte with its continuation bytes; only
+                        // the text's end leaves a cell empty.
+                        pieces = pieces && piece.size() <= 4 && piece.empty() == (read.size() == text.size()) &&
+                                 (piece.size() <= 1 || (std::uint8_t(piece[0]) >= 0xC2 &&
+                                                        std::all_of(piece.begin() + 1, piece.end(),
+                                                                    [](char c) { return (c & 0xC0) == 0x80; })));
+                        read += piece;
+                        value =
+                            value * 10 + (piece.size() == 1 && piece[0] >= '0' && piece[0] <= '9' ? piece[0] - '0' : 0);
+                    }
+                    (direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[std::size_t(index)] =
+                        Integer(value);
+                }
+                if (view.calls != calls || !pieces || text.compare(0, read.size(), read) != 0 ||
+                    view.texts[Control::Text3] != text || state.HorizontalAnswers != expected.HorizontalAnswers ||
+                    state.VerticalAnswers != expected.VerticalAnswers) {
+                    std::fprintf(stderr, "answer entry broke a rule: level %d, direction %d, index %d\n", level,
+                                 direction, index);
+                    std::abort();
+                }
+            }
+        }
+    }
     return 0;
 }
