@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <map>
-
 namespace {
 
 struct Run {
@@ -55,12 +53,9 @@ class TestStampa : public QObject {
 private slots:
     // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long;
     // every sheet is sound, and its answer key's grid spells every entry's number along its cells.
-    // Over a stack every cell holds every digit it may: 1 to 9, and 0 too past the first cell of an
-    // across entry where no entry starts (a free cell is drawn 1 to 9).
     void sheetsAreTheGamesSoundPuzzles()
     {
         for (int n = 1; n <= LevelCount; ++n) {
-            std::map<std::pair<int, int>, unsigned> seen, possible;
             const LevelData& level = *FindLevel(n);
             const unsigned seed = 4242u + unsigned(n);
             const SheetSet stack = GenerateSheets(n, 300, seed), other = GenerateSheets(n, 300, seed + 10);
@@ -86,20 +81,12 @@ private slots:
                 for (const auto entries : {level.geometry.across, level.geometry.down}) {
                     for (const GridEntry& e : entries) {
                         int number = 0;
-                        for (int j = 0; j < e.length; ++j) {
-                            const int digit = digits[e.cells[j].row][e.cells[j].column];
-                            number = number * 10 + digit;
-                            seen[{e.cells[j].row, e.cells[j].column}] |= 1u << digit;
-                            possible[{e.cells[j].row, e.cells[j].column}] |= 0x3FEu | (e.direction == Across && j > 0);
-                        }
+                        for (int j = 0; j < e.length; ++j)
+                            number = number * 10 + digits[e.cells[j].row][e.cells[j].column];
                         QCOMPARE(number, (e.direction == Across ? sheet.across : sheet.down)[e.index]);
                     }
                 }
             }
-            for (const auto entries : {level.geometry.across, level.geometry.down})
-                for (const GridEntry& e : entries)
-                    possible[{e.cells[0].row, e.cells[0].column}] &= ~1u;
-            QCOMPARE(seen, possible);
         }
     }
 
@@ -108,19 +95,15 @@ private slots:
     // year's file untouched.
     void commandErrors()
     {
-        const QString level = QStringLiteral(" (deve essere 1, 2 o 3)"), hint = QStringLiteral("\nPer l'aiuto: ");
-        const QString seed = QStringLiteral(" (deve essere un numero da 0 a 4294967295)");
-        const QString sheets = QStringLiteral(" (deve essere da 1 a 500)");
+        const QString hint = QStringLiteral("\nPer l'aiuto: ");
         // Arguments split at blanks, DIR being a folder that holds only vecchio.pdf, OUT being DIR/schede.pdf.
         const std::pair<const char*, QString> rows[] = {
             {"", "manca il file da scrivere: indicalo con -o FILE.pdf" + hint},
             {"--livello 2", "manca il file da scrivere: indicalo con -o FILE.pdf" + hint},
-            {"--livello 4 -o OUT", "livello non valido: «4»" + level + hint},
-            {"--livello=due -o OUT", "livello non valido: «due»" + level + hint},
-            {"--schede 0 -o OUT", "numero di schede non valido: «0»" + sheets + hint},
-            {"--schede 501 -o OUT", "numero di schede non valido: «501»" + sheets + hint},
-            {"--seme -3 -o OUT", "seme non valido: «-3»" + seed + hint},
-            {"--seme 4294967296 -o OUT", "seme non valido: «4294967296»" + seed + hint},
+            {"--livello=0 -o OUT", "livello non valido: «0» (deve essere 1, 2 o 3)" + hint},
+            {"--schede=501 -o OUT", "numero di schede non valido: «501» (deve essere da 1 a 500)" + hint},
+            {"--seme 4294967296 -o OUT",
+             "seme non valido: «4294967296» (deve essere un numero da 0 a 4294967295)" + hint},
             {"-o OUT --schede", "manca il valore dell'opzione --schede" + hint},
             {"-o --soluzioni", "manca il nome del file dopo -o" + hint},
             {"--colore -o OUT", "opzione sconosciuta: «--colore»" + hint},
