@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 namespace {
 
@@ -43,75 +44,61 @@ std::string Clue(int t, int op, std::initializer_list<float> draws)
     return state.ClueText;
 }
 
-// The draws of a puzzle, written in the order the generator takes them: an entry's number (or its
-// free digits), then its operator, then the clue form's own draw if it has one.
-struct Script {
+// The draws of a puzzle in the order the generator takes them, each of an entry's number ("n47"), a
+// free digit ("d6"), then the entry's operator and the clue form's own draw: a sum or a difference
+// of T with first operand a ("+47:21", "-63:13"), a product ("*"; "*5" for a prime, a quotient by 5
+// instead), a quotient by d ("/3").
+ScriptedRandom Draws(const std::string& script)
+{
     ScriptedRandom random;
-
-    Script& draw(int value, int scale, int offset)
-    {
+    const auto draw = [&random](int value, int scale, int offset) {
         random.draws.push_back(ScriptedRandom::For(value, scale, offset));
-        return *this;
+    };
+    std::istringstream tokens(script);
+    for (std::string token; tokens >> token;) {
+        const int a = token.size() > 1 ? std::stoi(token.substr(1)) : 0, colon = int(token.find(':'));
+        const int low = a < 100 ? 10 : a < 1000 ? 100 : 1000;
+        if (token[0] == 'n' || token[0] == 'd') {
+            token[0] == 'n' ? draw(a, 9 * low - 1, low) : draw(a, 9, 1);
+            continue;
+        }
+        draw(int(std::string("+-*/").find(token[0])) + 1, 4, 1);
+        if (colon > 0)
+            draw(std::stoi(token.substr(std::size_t(colon) + 1)) - 1, a - 5, 0);
+        else if (a > 0)
+            draw(a, 12, 2);
     }
-    Script& number(int v)
-    {
-        const int low = v < 100 ? 10 : v < 1000 ? 100 : 1000;
-        return draw(v, 9 * low - 1, low);
-    }
-    Script& digit(int d) { return draw(d, 9, 1); }
-    Script& sum(int t, int a) { return draw(SumClue, 4, 1).draw(a - 1, t - 5, 0); }
-    Script& difference(int t, int a) { return draw(DifferenceClue, 4, 1).draw(a - 1, t - 5, 0); }
-    Script& product() { return draw(ProductClue, 4, 1); }
-    Script& productOfPrime(int d) { return product().draw(d, 12, 2); }
-    Script& quotient(int d) { return draw(QuotientClue, 4, 1).draw(d, 12, 2); }
-};
-
-struct Example {
-    Script script;
-    QStringList across, down;  // clue texts
-    QString text4, text5;
-};
+    return random;
+}
 
 // The worked puzzle of each level. Level 1: A = 40 is drawn again; H's bottom digit 6 is drawn in
 // H's turn, I's top digit 2 in I's. Level 2: C = 304 is drawn again; H's free digits come top first.
 // Level 3: A is drawn three times (5072 and 5170 have a 0 in a guarded digit), F twice; I = 620 and
 // L = 3905 keep their zeros.
-std::vector<Example> Examples()
-{
-    Script one, two, three;
-    one.number(40).number(47).sum(47, 21).number(63).difference(63, 13).number(35).product();
-    one.number(58).quotient(3).number(29).productOfPrime(5).number(71).sum(71, 1).number(84).product();
-    one.number(50).quotient(13).number(16).difference(16, 11);
-    one.productOfPrime(2).sum(35, 30).product().digit(6).difference(86, 40).digit(2).product().product();
-    one.sum(15, 10).quotient(7);
-    two.number(26).product().number(304).number(384).sum(384, 100).number(19).productOfPrime(4);
-    two.number(51).difference(51, 46).number(27).quotient(11).number(63).product().number(85).sum(85, 80);
-    two.number(702).product();
-    two.digit(4).product().difference(69, 9).quotient(2).product().sum(232, 32);
-    two.digit(9).digit(1).difference(951, 1).product();
-    three.number(5072).number(5170).number(5172).product().number(36).sum(36, 31);
-    three.number(401).number(481).product().number(94).quotient(13).number(620).difference(620, 615);
-    three.number(3905).product().number(27).sum(27, 1);
-    three.digit(8).product().quotient(6).sum(2469, 2464).digit(7).difference(7105, 100);
-    three.digit(3).product().productOfPrime(9);
-    return {
-        {one,
-         {" 21 + 26", " 76 - 13", " 7 * 5", " 174 / 3", " 145 / 5", " 1 + 70", " 12 * 7", " 650 / 13", " 27 - 11"},
-         {" 146 / 2", " 30 + 5", " 13 * 4", " 126 - 40", " 9 * 3", " 14 * 7", " 10 + 5", " 287 / 7"},
-         "A) 47\r\nC) 63\r\nE) 35\r\nG) 58\r\nL) 29\r\nN) 71\r\nP) 84\r\nR) 50\r\nS) 16\r\n",
-         "B) 73\r\nD) 35\r\nF) 52\r\nH) 86\r\nI) 27\r\nM) 98\r\nO) 15\r\nQ) 41\r\n"},
-        {two,
-         {" 13 * 2", " 100 + 284", " 76 / 4", " 97 - 46", " 297 / 11", " 9 * 7", " 80 + 5", " 27 * 26"},
-         {" 107 * 2", " 78 - 9", " 714 / 2", " 9 * 9", " 32 + 200", " 952 - 1", " 10 * 6"},
-         "A) 26\r\nC) 384\r\nE) 19\r\nF) 51\r\nG) 27\r\nI) 63\r\nL) 85\r\nM) 702\r\n",
-         "A) 214\r\nB) 69\r\nC) 357\r\nD) 81\r\nG) 232\r\nH) 951\r\nI) 60\r\n"},
-        {three,
-         {" 431 * 12", " 31 + 5", " 37 * 13", " 1222 / 13", " 1235 - 615", " 71 * 55", " 1 + 26"},
-         {" 2699 * 2", " 984 / 6", " 2464 + 5", " 7205 - 100", " 631 * 13", " 333 / 9"},
-         "A) 5172\r\nE) 36\r\nF) 481\r\nH) 94\r\nI) 620\r\nL) 3905\r\nM) 27\r\n",
-         "A) 5398\r\nB) 164\r\nC) 2469\r\nD) 7105\r\nG) 8203\r\nL) 37\r\n"},
-    };
-}
+const struct {
+    const char* draws;
+    QStringList across, down;  // clue texts
+    QString text4, text5;
+} Examples[] = {
+    {"n40 n47 +47:21 n63 -63:13 n35 * n58 /3 n29 *5 n71 +71:1 n84 * n50 /13 n16 -16:11 *2 +35:30 * d6 -86:40 d2 * * "
+     "+15:10 /7",
+     {" 21 + 26", " 76 - 13", " 7 * 5", " 174 / 3", " 145 / 5", " 1 + 70", " 12 * 7", " 650 / 13", " 27 - 11"},
+     {" 146 / 2", " 30 + 5", " 13 * 4", " 126 - 40", " 9 * 3", " 14 * 7", " 10 + 5", " 287 / 7"},
+     "A) 47\r\nC) 63\r\nE) 35\r\nG) 58\r\nL) 29\r\nN) 71\r\nP) 84\r\nR) 50\r\nS) 16\r\n",
+     "B) 73\r\nD) 35\r\nF) 52\r\nH) 86\r\nI) 27\r\nM) 98\r\nO) 15\r\nQ) 41\r\n"},
+    {"n26 * n304 n384 +384:100 n19 *4 n51 -51:46 n27 /11 n63 * n85 +85:80 n702 * d4 * -69:9 /2 * +232:32 d9 d1 "
+     "-951:1 *",
+     {" 13 * 2", " 100 + 284", " 76 / 4", " 97 - 46", " 297 / 11", " 9 * 7", " 80 + 5", " 27 * 26"},
+     {" 107 * 2", " 78 - 9", " 714 / 2", " 9 * 9", " 32 + 200", " 952 - 1", " 10 * 6"},
+     "A) 26\r\nC) 384\r\nE) 19\r\nF) 51\r\nG) 27\r\nI) 63\r\nL) 85\r\nM) 702\r\n",
+     "A) 214\r\nB) 69\r\nC) 357\r\nD) 81\r\nG) 232\r\nH) 951\r\nI) 60\r\n"},
+    {"n5072 n5170 n5172 * n36 +36:31 n401 n481 * n94 /13 n620 -620:615 n3905 * n27 +27:1 d8 * /6 +2469:2464 d7 "
+     "-7105:100 d3 * *9",
+     {" 431 * 12", " 31 + 5", " 37 * 13", " 1222 / 13", " 1235 - 615", " 71 * 55", " 1 + 26"},
+     {" 2699 * 2", " 984 / 6", " 2464 + 5", " 7205 - 100", " 631 * 13", " 333 / 9"},
+     "A) 5172\r\nE) 36\r\nF) 481\r\nH) 94\r\nI) 620\r\nL) 3905\r\nM) 27\r\n",
+     "A) 5398\r\nB) 164\r\nC) 2469\r\nD) 7105\r\nG) 8203\r\nL) 37\r\n"},
+};
 
 }  // namespace
 
@@ -205,7 +192,7 @@ private slots:
     void workedExamples()
     {
         for (int level = 1; level <= LevelCount; ++level) {
-            const Example x = Examples()[std::size_t(level - 1)];
+            const auto& x = Examples[level - 1];
             const LevelData& data = *FindLevel(level);
             PuzzleState state;
             RecordingView view;
@@ -222,10 +209,10 @@ private slots:
             view.texts[Control::Text3] = "34";
             view.calls.clear();
 
-            Script script = x.script;
+            ScriptedRandom random = Draws(x.draws);
             state.PicturePath = "Dati/Schema-0" + std::to_string(level) + ".bmp";
-            data.generate(state, view, script.random);
-            QCOMPARE(script.random.used, script.random.draws.size());
+            data.generate(state, view, random);
+            QCOMPARE(random.used, random.draws.size());
             QCOMPARE(view.calls.front(), "picture " + state.PicturePath);  // the reload wipes the old drawing
             QCOMPARE(QString::fromStdString(view.texts[Control::Text4]), x.text4);
             QCOMPARE(QString::fromStdString(view.texts[Control::Text5]), x.text5);
