@@ -1,6 +1,5 @@
 // The game's logic through the recording view: the levels' grids, the number routines and clue forms
-// driven by replayed draws, the worked puzzle of each level; clue clicks, confirmed answers (their
-// cases, and the fuzz target over its corpus) and the check.
+// driven by replayed draws, the worked puzzle of each level; clue clicks, confirmed answers and the check.
 #include "AnswerCheck.h"
 #include "ClueBuilders.h"
 #include "ClueSelection.h"
@@ -10,14 +9,11 @@
 #include "RecordingView.h"
 #include "ScriptedRandom.h"
 
-#include <QDir>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
 #include <sstream>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -399,20 +395,6 @@ private slots:
         Answer(state, view, Across, 1, "36");
         Answer(state, view, Down, 0, "71");
         QCOMPARE(counts(), std::pair(1, 1));
-    }
-
-    // The fuzz target over every input of its committed corpus: it stops the run at the first broken rule.
-    void fuzzCorpusKeepsTheRules()
-    {
-        const QDir corpus(QStringLiteral(QUADRIVELLO_SOURCE_DIR "/tests/fuzz/corpus"));
-        const QStringList inputs = corpus.entryList(QDir::Files);
-        QVERIFY(inputs.size() > 10);
-        for (const QString& input : inputs) {
-            QFile file(corpus.filePath(input));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
-        }
     }
 
     // Every entry of a level answered right: the full counts, in the message, and nothing else changes.
