@@ -307,40 +307,12 @@ private slots:
             {2, Across, 1, "12", {261, 26}, "1|2|", 120},
             {3, Across, 1, "1234", {30, 78}, "1|2", 12},
             {3, Across, 0, "9999", {30, 26}, "9|9|9|9", 9999},
-            {1,
-             Across,
-             0,
-             "\xc3\xa9"
-             "7",
-             {30, 26},
-             "\xc3\xa9|7",
-             7},  // é
-            {3,
-             Across,
-             0,
-             "1\xf0\x9f\x98\x80"
-             "23",
-             {30, 26},
-             "1|\xf0\x9f\x98\x80|2|3",
-             1023},  // an emoji
-            {3,
-             Across,
-             0,
-             "\xff\xe9"
-             "5\xc3",
-             {30, 26},
-             "\xff|\xe9|5|\xc3",
-             50},                                                                            // stray bytes
-            {3, Across, 0, "\xed\xa0\x80\xe0\x80\xaf", {30, 26}, "\xed|\xa0|\x80|\xe0", 0},  // a surrogate, an overlong
-                                                                                             // /
-            {1,
-             Across,
-             0,
-             "\xd9\xa3"
-             "3",
-             {30, 26},
-             "\xd9\xa3|3",
-             3},                                                                  // an Arabic-Indic 3
+            // In octal, one escape a byte: é, an emoji, stray bytes, a surrogate and an overlong /, an Arabic-Indic 3.
+            {1, Across, 0, "\303\2517", {30, 26}, "\303\251|7", 7},
+            {3, Across, 0, "1\360\237\230\20023", {30, 26}, "1|\360\237\230\200|2|3", 1023},
+            {3, Across, 0, "\377\3515\303", {30, 26}, "\377|\351|5|\303", 50},
+            {3, Across, 0, "\355\240\200\340\200\257", {30, 26}, "\355|\240|\200|\340", 0},
+            {1, Across, 0, "\331\2433", {30, 26}, "\331\243|3", 3},
             {2, Down, 0, "98" + std::string(9998, '7'), {30, 26}, "9|8|7", 987},  // a long paste
         };
         for (const auto& c : cases) {
