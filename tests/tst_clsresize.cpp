@@ -108,29 +108,14 @@ private slots:
         QCOMPARE(w.controls[0].values, (Values{120, 720, 375, 375}));
     }
 
-    // An "@" tag names what is scaled, upper or lower case; any other tag scales all four.
-    void tagsChooseWhatIsScaled()
-    {
-        const std::pair<std::string, Values> rows[] = {{"", {200, 300, 200, 300}},
-                                                       {"@lt", {200, 300, 100, 100}},
-                                                       {"LT", {200, 300, 200, 300}},
-                                                       {"@", {100, 100, 100, 100}},
-                                                       {"@hW", {100, 100, 200, 300}}};
-        FakeWindow w({});
-        for (const auto& row : rows)
-            w.controls.push_back(Box(100, 100, 100, 100, row.first));
-        w.scaler.ReInitialise();
-        w.clientWidth *= 2, w.clientHeight *= 3;
-        w.scaler.ResizeControls();
-        for (int i = 0; i < w.ControlCount(); ++i)
-            QVERIFY2(w.controls[i].values == rows[i].second, rows[i].first.c_str());
-    }
-
     // A property a control lacks is skipped, any other failure abandons only that control, a value
-    // unreadable when recorded is 0; repainting always resumes.
-    void aFailingControlCostsOnlyWhatItMust()
+    // unreadable when recorded is 0; repainting always resumes. An "@" tag names what is scaled, in
+    // either case; any other tag scales all four.
+    void aFailingControlCostsOnlyWhatItMustAndTagsChooseWhatIsScaled()
     {
         FakeWindow w(std::vector<FakeControl>(4, Box(100, 100, 100, 100)));
+        w.controls.push_back(Box(100, 100, 100, 100, "@lH"));
+        w.controls.push_back(Box(100, 100, 100, 100, "LT"));
         w.controls[3].broken = {P::Top};
         w.scaler.ReInitialise();
         w.controls[3].broken.clear();
@@ -142,6 +127,8 @@ private slots:
         QCOMPARE(w.controls[1].values, (Values{200, 100, 100, 100}));
         QCOMPARE(w.controls[2].values, (Values{200, 200, 200, 200}));
         QCOMPARE(w.controls[3].values, (Values{200, 0, 200, 200}));
+        QCOMPARE(w.controls[4].values, (Values{200, 100, 100, 200}));
+        QCOMPARE(w.controls[5].values, (Values{200, 200, 200, 200}));
         QCOMPARE(w.lockDepth + w.setsUnlocked, 0);
     }
 };
