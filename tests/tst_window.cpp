@@ -1,5 +1,4 @@
-// The real window on the offscreen platform: design, start-up and the levels, playing, Help and Info,
-// grid pictures missing or changed, its fit to the screen given, and random play.
+// The real window on the offscreen platform: design, levels, play, Help and Info, pictures, screens, random play.
 #include "AnswerCheck.h"
 #include "clsResize.h"
 #include "Form1.h"
@@ -142,9 +141,8 @@ private slots:
         QCOMPARE(boxes.caught[0].text, QString(InformationText()).replace("\n\r", "\n"));
     }
 
-    // Start-up shows level 1, each level item its own level (a level chosen twice is shown again);
-    // colours are read back from what is rendered. A message box closing activates the window
-    // again, which makes no new puzzle.
+    // Start-up shows level 1, each level item its own level, its colours read back from the screen; a
+    // message box closing activates the window again, which makes no new puzzle.
     void startUpAndLevelItemsShowTheirLevel()
     {
         Start(form_);
@@ -181,10 +179,8 @@ private slots:
         QCOMPARE(form_.view().GetText(Control::Text4), solutions);
     }
 
-    // Clicks on letters, headings and the grid change nothing; a clue, typing and "Conferma" draw
-    // the digits into the entry's cells and store them; "Controllo" says how many are right; level
-    // 3 reads four characters. "Conferma" pressed with Space turns itself off and hands the focus
-    // to the grid box: a second Space does nothing, the puzzle stays.
+    // Only clue texts select; answers are drawn and stored, "Controllo" counts them, level 3 reads four
+    // characters; a second Space on "Conferma" (now off, the focus on the grid) keeps the puzzle.
     void playingAPuzzle()
     {
         w.menuAction("mnuLiv1")->trigger();
@@ -224,10 +220,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.control("Picture1"));
     }
 
-    // On every screen no visible control covers another or the grid, every caption fits its control
-    // and every clue label is as high as its text. The window takes its share of the screen, centred (on a screen wider
-    // than 16:9, the height it would have on a 16:9 screen as wide), each control at its design rectangle scaled by the
-    // client's ratio on each axis.
+    // No visible control covers another, every caption fits; the window takes its share of the screen
+    // (of a 16:9 one if wider), centred, each control at its design rectangle scaled by the client's.
     void fitsTheScreen()
     {
         if (!form_.activatedOnce())
@@ -270,11 +264,8 @@ private slots:
         }
     }
 
-    // The grid as the box shows it, at the screen's own resolution, on each level: every line in its
-    // place and as wide as every other in whole screen pixels, blocked cells filled, digit areas
-    // white, a letter's ink in exactly the cells that start an entry; after an answer, each digit's
-    // ink inside its cell's box, drawn at that resolution (not doubled). At ratio 1 the box shows the
-    // level's picture, its file, pixel for pixel.
+    // The grid as shown, at the screen's own resolution, on each level: lines in place and of one width,
+    // blocked cells, letters; a digit's ink inside its box, not doubled. At ratio 1, the level's file.
     void gridAtTheScreensResolution()
     {
         if (!form_.activatedOnce())
@@ -391,9 +382,7 @@ private slots:
         QVERIFY(desktop.urls.isEmpty() && catcher.caught.size() == atStart + 1);
     }
 
-    // Thousands of seeded clicks, menu choices and typed texts (any script, emoji, control characters,
-    // a lone surrogate), with the game's promises checked after every one. A failure names the seed
-    // that replays it (QUADRIVELLO_SOAK_SEED); QUADRIVELLO_SOAK_ACTIONS changes the number of actions.
+    // Random play, its seed in QUADRIVELLO_SOAK_SEED to replay it, its length in QUADRIVELLO_SOAK_ACTIONS.
     void randomPlayKeepsEveryPromise()
     {
         const quint32 seed = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_SEED")
