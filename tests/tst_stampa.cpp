@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
+
 namespace {
 
 struct Run {
@@ -40,10 +42,7 @@ QStringList Entries(const QString& folder)
 
 std::string Lines(const std::vector<std::string>& lines)
 {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
+    return std::accumulate(lines.begin(), lines.end(), std::string(), [](auto t, auto& l) { return t + l + "\r\n"; });
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ public:
     {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Show) {
-            const bool okOnly = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
-            caught.push_back({box->windowTitle(), box->text(), okOnly && box->icon() == QMessageBox::NoIcon});
+            caught.push_back(
+                {box->windowTitle(), box->text(),
+                 box->buttons() == QList{box->button(QMessageBox::Ok)} && box->icon() == QMessageBox::NoIcon});
             QMetaObject::invokeMethod(
                 box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
         }
