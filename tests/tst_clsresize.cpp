@@ -18,8 +18,8 @@ struct FakeControl {
     std::set<P> unavailable{}, broken{};  // properties that throw PropertyUnavailable, that fail the control
 };
 
-// A window that keeps its controls' values and counts the values set while it may repaint; any outer
-// size it is given brings a client area 1.5 times as wide and half as high as the design's.
+// Keeps its controls' values, counts those set while it may repaint; any outer size gives a client 1.5 × 0.5 the
+// design's.
 struct FakeWindow : ScalableWindow {
     clsResize scaler;
     double clientWidth = 11880, clientHeight = 8190, screenWidth = 15360, screenHeight = 11520;
@@ -66,9 +66,8 @@ FakeControl Box(double l, double t, double w, double h, std::string tag = {})
 class TestClsResize : public QObject {
     Q_OBJECT
 private slots:
-    // About 800 pixels wide, centred, the layout recorded at the design size before the window changed
-    // and scaled from it; a menu item stops nothing, a line's end points scale too. Under 800 pixels the
-    // window would overflow the screen, and under 313 pixels 8 bits: it covers the screen instead.
+    // About 800 pixels wide and centred (the whole screen if narrower), the layout recorded at the design
+    // size and scaled from it; a menu item stops nothing, a line's end points scale too.
     void sizesTheWindowNearEightHundredPixelsCentredThenScalesFromTheDesignSize()
     {
         const std::pair<int, Values> rows[] = {
@@ -86,9 +85,8 @@ private slots:
         }
     }
 
-    // The first call only records, a minimised window is left alone; recorded values are whole
-    // twips, halves going to the even neighbour; back at the recorded size after calls at odd sizes,
-    // every control is where it was.
+    // The first call only records, a minimised window is left alone, records are whole twips (halves
+    // to even); at the recorded size again after odd sizes, every control is where it was.
     void recordsFirstAndAlwaysScalesFromTheRecord()
     {
         FakeWindow w({Box(120, 720, 375, 375), Box(3.5, 2.5, 0.5, 1.5)});

@@ -31,8 +31,7 @@ char& At(std::string& grid, Cell c)
 
 const float LargestDraw = std::nextafter(1.0f, 0.0f);  // the float just below 1, the largest draw
 
-// ClueText for T with operator `op` and the given draws, on one state shared by every call so that
-// nothing a previous clue left behind (a divisor, a text) leaks into the next.
+// ClueText for T, operator `op` and the draws, on one state shared by every call: nothing left behind leaks.
 std::string Clue(int t, int op, std::initializer_list<float> draws)
 {
     static PuzzleState state;
@@ -46,10 +45,9 @@ std::string Clue(int t, int op, std::initializer_list<float> draws)
     return state.ClueText;
 }
 
-// The draws of a puzzle in the order the generator takes them, each of an entry's number ("n47"), a
-// free digit ("d6"), then the entry's operator and the clue form's own draw: a sum or a difference
-// of T with first operand a ("+47:21", "-63:13"), a product ("*"; "*5" for a prime, a quotient by 5
-// instead), a quotient by d ("/3").
+// A puzzle's draws in the generator's order: a number "n47" or free digit "d6"; an operator and its
+// form's draw: sum or difference of T from first operand a "+T:a" "-T:a", product "*" (a prime's "*5"
+// falls back to a quotient by 5), quotient by d "/d".
 ScriptedRandom Draws(const std::string& script)
 {
     ScriptedRandom random;
@@ -73,10 +71,9 @@ ScriptedRandom Draws(const std::string& script)
     return random;
 }
 
-// The worked puzzle of each level. Level 1: A = 40 is drawn again; H's bottom digit 6 is drawn in
-// H's turn, I's top digit 2 in I's. Level 2: C = 304 is drawn again; H's free digits come top first.
-// Level 3: A is drawn three times (5072 and 5170 have a 0 in a guarded digit), F twice; I = 620 and
-// L = 3905 keep their zeros.
+// The worked puzzles. Level 1: A = 40 drawn again, H's bottom digit drawn in H's turn, I's top one in
+// I's. Level 2: C = 304 drawn again, H's free digits top first. Level 3: A drawn three times (zeros in
+// guarded digits), F twice; I = 620 and L = 3905 keep their zeros.
 const struct {
     const char* draws;
     QStringList across, down;  // clue texts
@@ -121,8 +118,7 @@ void Answer(PuzzleState& state, RecordingView& view, int direction, int index, c
 class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    // Each level's entries draw its grid, their letters are the clue labels' letters, and the answer
-    // width is the longest entry's length. Lookups find each entry by its index and stop there.
+    // Each level's entries draw its grid, in the clue labels' order; lookups find each and stop there.
     void entriesAreTheRunsOfTheGrid()
     {
         for (int n = 1; n <= LevelCount; ++n) {
@@ -200,8 +196,7 @@ private slots:
         QCOMPARE(Clue(58, 0, {}) + Clue(58, 5, {}), "previousprevious");
     }
 
-    // Each worked puzzle is made on a window that still shows a level-1 puzzle with answers given, a
-    // clue selected and highlighted, every label shown: nothing of it may survive but the selection.
+    // Each worked puzzle replaces a level-1 puzzle with answers, selection and highlight: only the selection stays.
     void workedExamples()
     {
         for (int level = 1; level <= LevelCount; ++level) {
@@ -257,8 +252,7 @@ private slots:
         }
     }
 
-    // A click arms the answer entry, turns every clue plain, highlights its own letter and text and
-    // empties the box; a down click keeps the across index, and the same clue twice stays highlighted.
+    // A click arms the answer entry, highlights its own clue only and empties the box; the other index stays.
     void aClickArmsHighlightsAndEmpties()
     {
         PuzzleState state;

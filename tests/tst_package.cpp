@@ -1,6 +1,5 @@
-// The .deb: made by CPack from this build, it holds the programs, their data, menu entries, icons and
-// manual pages, and lintian finds no fault; unpacked anywhere, the game started from games/ passes the
-// real-window smoke test.
+// The .deb made by CPack from this build: its files and fields, lintian, validators, manual pages, and
+// the unpacked game passing the real-window smoke test.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,8 +9,8 @@
 
 namespace {
 
-// The exit code (-1 when it did not end normally) and everything the program printed. The game
-// started under xvfb-run must pick the X display, not the tests' offscreen platform.
+// The exit code (-1 if it did not end normally) and all it printed; a game started on X must not take
+// the tests' offscreen platform.
 std::pair<int, QString> Run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -41,9 +40,8 @@ private slots:
         QCOMPARE(Run("dpkg", {"-x", deb_, root_}).first, 0);
     }
 
-    // The game reachable from games/, its manual, the icon in every size of the theme (the other files
-    // show in the checks below); the platform plugin the window needs, and a viewer for the manual.
-    // Unpacked, the game started from games/ passes the real-window smoke test.
+    // The game in games/, its manual, every icon size (the other files show in the checks below); the
+    // platform plugin the window needs, and a viewer for the manual; the game starts from games/.
     void holdsTheGameIconsAndDependenciesAndStarts()
     {
         const QString listing = Run("dpkg-deb", {"-c", deb_}).second;

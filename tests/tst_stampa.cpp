@@ -1,5 +1,4 @@
-// The printed documents: the classroom sheets (the game's puzzles by seed, the command's errors, its
-// pages and the window's) and the game's manual as built.
+// The printed documents: the sheets (the game's puzzles, the command's errors and pages, the window's) and the manual.
 #include "Levels.h"
 #include "RandomSource.h"
 #include "RecordingView.h"
@@ -50,8 +49,7 @@ std::string Lines(const std::vector<std::string>& lines)
 class TestStampa : public QObject {
     Q_OBJECT
 private slots:
-    // The game seeded with S and asked for puzzle after puzzle makes the stack of seed S, however long,
-    // and the answer key's grid of a sheet spells every entry's number along its cells.
+    // Seed S's stack is the game's puzzles after seeding with S, however long; answer keys spell the numbers.
     void sheetsAreTheGamesSoundPuzzles()
     {
         for (int n = 1; n <= LevelCount; ++n) {
@@ -88,9 +86,8 @@ private slots:
         }
     }
 
-    // Each wrong command line (none at all, with no display), each file that exists, a missing or
-    // unwritable folder: its status and message, and nothing written, nothing half-written, last
-    // year's file untouched.
+    // Each wrong command line (none at all, with no display), existing file, missing or unwritable folder:
+    // its status and message, nothing written or half-written, last year's file untouched.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -139,9 +136,8 @@ private slots:
         }
     }
 
-    // Level 3, 2 sheets with solutions, seed 7: what the command says, its pages and what the pupil
-    // reads on a sheet; the teacher's window set alike saves, through its save path, the same PDF, and
-    // prints the same pages on a printer of another resolution with margins of its own. A file is
+    // Level 3, 2 sheets with solutions, seed 7: the command's report, pages and a pupil's sheet; the window
+    // set alike saves the same PDF and prints the same pages on another resolution and margins; a file is
     // replaced only when asked, and then wholly.
     void commandAndWindowMakeTheSamePages()
     {

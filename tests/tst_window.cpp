@@ -40,8 +40,7 @@ void Click(QWidget* widget, QPoint at = {})
     QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
 }
 
-// Clicks the clue, types, presses "Conferma": the picture then differs from before only inside the
-// blanking boxes of these cells, and each box shows a dark digit.
+// Clicks the clue, types, presses "Conferma": the picture changes only in these cells' boxes, each showing a digit.
 void Answer(Form1Window& w, QWidget* clue, const QString& typed, std::initializer_list<QPoint> cells)
 {
     QImage before = w.picture()->picture();
@@ -72,27 +71,20 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
-// The first promise of the game that the window breaks, or nothing: "Conferma" and the answer box
-// armed by a clue click only, the puzzle on show sound, "Controllo" counting exactly the right answers.
+// The first promise broken: answer entry armed by a clue click only, the puzzle sound, "Controllo" right.
 QString Broken(Form1& form, bool armed, const std::vector<MessageBoxCatcher::Caught>& shown)
 {
     const PuzzleState& s = form.state();
     Form1Window& w = form.window();
     if (w.control("Command1")->isEnabled() != armed || (armed && !w.control("Text3")->isEnabled()))
         return armed ? "Conferma or the answer box is disabled after a clue click" : "Conferma is enabled unarmed";
-    const LevelData& level = *FindLevel(s.CurrentLevel);
-    const int across = int(level.acrossLetters.size()), down = int(level.downLetters.size());
-    GeneratedPuzzle puzzle{&level,
-                           {s.HorizontalSolutions.begin(), s.HorizontalSolutions.begin() + across},
-                           {s.VerticalSolutions.begin(), s.VerticalSolutions.begin() + down},
-                           {},
-                           {}};
-    for (int i = 0; i < 9; ++i) {
-        if (i < across)
+    GeneratedPuzzle puzzle{FindLevel(s.CurrentLevel), {}, {}, {}, {}};
+    for (int i = 0; i < int(puzzle.level->acrossLetters.size()); ++i)
+        puzzle.across.push_back(s.HorizontalSolutions[std::size_t(i)]),
             puzzle.acrossClues.push_back(w.controlAs<QLabel>("Label4", i)->text().toStdString());
-        if (i < down)
+    for (int i = 0; i < int(puzzle.level->downLetters.size()); ++i)
+        puzzle.down.push_back(s.VerticalSolutions[std::size_t(i)]),
             puzzle.downClues.push_back(w.controlAs<QLabel>("Label8", i)->text().toStdString());
-    }
     if (const std::string problem = PuzzleProblem(puzzle); !problem.empty())
         return QString::fromStdString(problem);
     const CheckCounts right = CountCorrect(s);
@@ -333,8 +325,7 @@ private slots:
         }
     }
 
-    // "Help" hands the manual to the desktop as one file URL, whatever the folder is called (a shell
-    // would split, expand or run parts of this one), and does not wait.
+    // "Help" hands the manual to the desktop as one URL, whatever a shell would make of the folder's name.
     void help()
     {
         QTemporaryDir scratch;
@@ -385,14 +376,14 @@ private slots:
     // Random play, its seed in QUADRIVELLO_SOAK_SEED to replay it, its length in QUADRIVELLO_SOAK_ACTIONS.
     void randomPlayKeepsEveryPromise()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_SEED"))
-                                 : std::random_device{}();
+        bool given = false;
+        const quint32 seed = qgetenv("QUADRIVELLO_SOAK_SEED").toUInt(&given);
         const int actions = qEnvironmentVariableIsSet("QUADRIVELLO_SOAK_ACTIONS")
                                 ? qEnvironmentVariableIntValue("QUADRIVELLO_SOAK_ACTIONS")
                                 : 10000;
-        qInfo("random play: seed %u, %d actions (replay with QUADRIVELLO_SOAK_SEED=%u)", seed, actions, seed);
-        std::mt19937 rng(seed);
+        const quint32 played = given ? seed : std::random_device{}();
+        qInfo("random play: seed %u, %d actions (replay with QUADRIVELLO_SOAK_SEED=%u)", played, actions, played);
+        std::mt19937 rng(played);
         const auto roll = [&rng](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
         const QStringList pieces =
             QStringLiteral(
@@ -403,7 +394,7 @@ private slots:
         MessageBoxCatcher boxes;
         if (!form_.activatedOnce())
             Start(form_);
-        form_.random().Seed(seed);  // the game seeds itself from the clock; the soak's seed makes it replayable
+        form_.random().Seed(played);  // the game seeds itself from the clock; the soak's seed makes it replayable
         Click(w.control("Command2"));
         auto* answerBox = w.controlAs<QLineEdit>("Text3");
         bool armed = false;  // a clue clicked since the last "Conferma" or new puzzle
@@ -451,7 +442,7 @@ private slots:
             QCoreApplication::processEvents();
             const std::vector shown(boxes.caught.begin() + std::ptrdiff_t(boxesBefore), boxes.caught.end());
             if (const QString problem = Broken(form_, armed, shown); !problem.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(n).arg(what, problem)));
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(played).arg(n).arg(what, problem)));
         }
         qInfo("random play: %d confirmations, %zu message boxes", confirmed, boxes.caught.size());
         QVERIFY(confirmed > 0);

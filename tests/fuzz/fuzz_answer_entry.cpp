@@ -13,9 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    // Every slot of the answer tables, so the slots a level has no entry for are tried too, and with
-    // no clue clicked yet (no direction), when nothing may be drawn or stored. The index of the
-    // direction not selected points elsewhere and must not matter.
+    // Every slot of the tables, those without an entry and no clue clicked yet (nothing drawn or stored)
+    // too; the index of the direction not selected points elsewhere and must not matter.
     for (int level = 1; level <= LevelCount; ++level) {
         for (int direction = NoDirection; direction <= Down; ++direction) {
             for (int index = 0; index < 9; ++index) {
@@ -43,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         const std::string drawn = view.calls.size() > 2 * j + 2 ? view.calls[2 * j + 2] : "";
                         const std::string piece = drawn.substr(std::min(drawn.size(), at.size() + 5));
                         calls.push_back("draw " + at + piece);
-                        // A piece is one character, a byte or a lead byte with its continuation bytes; only
-                        // the text's end leaves a cell empty.
+                        // One character (a byte, or a lead byte and its continuation bytes); none only past the text.
                         pieces = pieces && piece.size() <= 4 && piece.empty() == (read.size() == text.size()) &&
                                  (piece.size() <= 1 || (std::uint8_t(piece[0]) >= 0xC2 &&
                                                         std::all_of(piece.begin() + 1, piece.end(),

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Real-window smoke test of a built or installed game, on a virtual X server with a window manager
-# and a session bus of its own, as on a desktop (without one libdbus would start one, writing into
-# HOME). Twice: a window titled "Quadrivello" maps within 10 seconds with a level-1 puzzle and no
-# message box (it finds its pictures), and ends with status 0 when the window manager closes it.
-# The two puzzles differ, and nothing is written into HOME or the XDG folders.
+# Real-window smoke test of a built or installed game on a virtual X server with a window manager and
+# a session bus of its own (without one libdbus starts one that writes into HOME). Twice, a window
+# "Quadrivello" shows a level-1 puzzle within 10 s and no message (it finds its pictures), and ends
+# with status 0 when closed; the two puzzles differ, and nothing is written into HOME or XDG folders.
 # Usage: tests/smoke/real_window.sh PROGRAM. Needs xvfb-run, dbus, openbox, wmctrl, x11-utils, ImageMagick.
 set -euo pipefail
 program=$(realpath -s "$1")

@@ -16,8 +16,7 @@ struct GeneratedPuzzle {
     std::vector<std::string> acrossClues, downClues;
 };
 
-// The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" with positive whole
-// operands; nothing for any other text or a division that is not exact.
+// The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" (exact), a and b positive.
 inline std::optional<long long> EvaluateClue(const std::string& clue)
 {
     long long a = 0, b = 0;
@@ -38,8 +37,7 @@ inline std::optional<long long> EvaluateClue(const std::string& clue)
     }
 }
 
-// The first way the puzzle breaks the grid's rules, or "" when it is sound: each number has one digit
-// per cell (so none starts with 0), crossing cells hold one digit, each clue evaluates to its number.
+// The first rule broken, or "": one digit a cell (no leading 0), crossings agree, each clue gives its number.
 inline std::string PuzzleProblem(const GeneratedPuzzle& puzzle)
 {
     std::map<std::pair<int, int>, char> cellDigits;  // (row, column) -> the digit the first entry put there

@@ -1,5 +1,4 @@
-// A GridView without a window: it keeps what the game set on each control, and logs in order what it
-// enabled or disabled, drew and said.
+// A GridView without a window: it keeps what the game set, and logs what it enabled, drew and said.
 #pragma once
 
 #include "GridView.h"
