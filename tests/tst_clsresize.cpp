@@ -56,11 +56,6 @@ struct FakeWindow : ScalableWindow {
     }
 };
 
-FakeControl Box(double l, double t, double w, double h, std::string tag = {})
-{
-    return {{l, t, w, h}, std::move(tag)};
-}
-
 }  // namespace
 
 class TestClsResize : public QObject {
@@ -74,7 +69,7 @@ private slots:
             {1024, {1690, 1267.5, 11980, 8985}}, {800, {0, 0, 12000, 9000}}, {300, {0, 0, 4500, 3375}}};
         for (const auto& [screenWidth, outer] : rows) {
             const FakeControl menuItem{.unavailable = {P::Left, P::Top, P::Width, P::Height}};
-            FakeWindow w({Box(2520, 480, 6960, 3990), menuItem, {.values = {100, 200, 1000, 2000}, .line = true}});
+            FakeWindow w({{{2520, 480, 6960, 3990}}, menuItem, {.values = {100, 200, 1000, 2000}, .line = true}});
             w.screenWidth = screenWidth * 15, w.screenHeight = screenWidth * 11.25;
             w.scaler.SizeFormToScreen(PercentForScreenWidth(w.screenWidth));
             const OuterBounds& o = w.outer.at(0);
@@ -89,7 +84,7 @@ private slots:
     // to even); at the recorded size again after odd sizes, every control is where it was.
     void recordsFirstAndAlwaysScalesFromTheRecord()
     {
-        FakeWindow w({Box(120, 720, 375, 375), Box(3.5, 2.5, 0.5, 1.5)});
+        FakeWindow w({{{120, 720, 375, 375}}, {{3.5, 2.5, 0.5, 1.5}}});
         w.clientWidth = 20000;
         w.scaler.ResizeControls();
         w.clientWidth = 40000, w.minimised = true;
@@ -111,9 +106,9 @@ private slots:
     // either case; any other tag scales all four.
     void aFailingControlCostsOnlyWhatItMustAndTagsChooseWhatIsScaled()
     {
-        FakeWindow w(std::vector<FakeControl>(4, Box(100, 100, 100, 100)));
-        w.controls.push_back(Box(100, 100, 100, 100, "@lH"));
-        w.controls.push_back(Box(100, 100, 100, 100, "LT"));
+        FakeWindow w(std::vector<FakeControl>(4, {{100, 100, 100, 100}}));
+        w.controls.push_back({{100, 100, 100, 100}, "@lH"});
+        w.controls.push_back({{100, 100, 100, 100}, "LT"});
         w.controls[3].broken = {P::Top};
         w.scaler.ReInitialise();
         w.controls[3].broken.clear();

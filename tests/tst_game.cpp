@@ -24,11 +24,6 @@ const char* const Grids[] = {
     "AB.CXD E.XFG. H.XI.. .XL... XM.X.X",
 };
 
-char& At(std::string& grid, Cell c)
-{
-    return grid[std::size_t(c.row * 7 + c.column)];
-}
-
 const float LargestDraw = std::nextafter(1.0f, 0.0f);  // the float just below 1, the largest draw
 
 // ClueText for T, operator `op` and the draws, on one state shared by every call: nothing left behind leaks.
@@ -127,7 +122,7 @@ private slots:
             for (const auto& entries : {level.geometry.across, level.geometry.down}) {
                 for (const GridEntry& e : entries) {
                     for (int j = 0; j < e.length; ++j) {
-                        char& cell = At(drawn, e.cells[j]);
+                        char& cell = drawn[std::size_t(e.cells[j].row * 7 + e.cells[j].column)];
                         cell = j == 0 ? e.letter : cell == 'X' ? '.' : cell;
                     }
                 }

@@ -1,11 +1,13 @@
 // The printed documents: the sheets (the game's puzzles, the command's errors and pages, the window's) and the manual.
 #include "Levels.h"
+#include "PrintedGrid.h"
 #include "RandomSource.h"
 #include "RecordingView.h"
 #include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,8 +52,21 @@ class TestStampa : public QObject {
     Q_OBJECT
 private slots:
     // Seed S's stack is the game's puzzles after seeding with S, however long; answer keys spell the numbers.
+    // The grid on paper has every line: 7 down a cell row, 6 across a cell column.
     void sheetsAreTheGamesSoundPuzzles()
     {
+        QImage paper(460, 262, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        QPainter painter(&paper);
+        PaintGrid(painter, *FindLevel(1), GridArea(paper.rect()));
+        painter.end();
+        int lines = 0;  // black, not the blocked cells' colour, on one pixel and not the next
+        for (int i = 0; i < 460 + 262; ++i) {
+            const QPoint at = i < 460 ? QPoint(i, 35) : QPoint(20, i - 460), next = at + QPoint(i < 460, i >= 460);
+            lines +=
+                qRed(paper.pixel(at)) < 110 && (next.x() > 459 || next.y() > 261 || qRed(paper.pixel(next)) >= 110);
+        }
+        QCOMPARE(lines, 7 + 6);
         for (int n = 1; n <= LevelCount; ++n) {
             const LevelData& level = *FindLevel(n);
             const unsigned seed = 4242u + unsigned(n);

@@ -116,7 +116,7 @@ private slots:
             menus << a->text();
         QCOMPARE(menus,
                  (QStringList{"Esci", "Livelli", "Livello 1", "Livello 2", "Livello 3", "Help", "Info", "Info"}));
-        QVERIFY(!w.control("Text3")->isEnabled());
+        QVERIFY(!w.control("Text3")->isEnabled() && w.controlAs<QLabel>("Label4", 0)->alignment() & Qt::AlignLeft);
         QCOMPARE(w.picture()->picture(), QImage(AppDir + "/Dati/Schema-01.bmp").convertToFormat(QImage::Format_RGB32));
         const QString line = QStringLiteral("(\\S[^\\n\\r]*\\S)");
         const auto shape =
