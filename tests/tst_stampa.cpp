@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,12 +82,12 @@ private slots:
                 // Its numbers are in its solution lines, and its clues are the labels' captions.
                 QCOMPARE(Lines(sheet.acrossSolutions) + Lines(sheet.downSolutions),
                          view.texts[Control::Text4] + view.texts[Control::Text5]);
-                for (std::size_t i = 0; i < 9; ++i)
-                    QVERIFY(sheet.acrossClues.size() <= i ||
-                            sheet.acrossClues[i] == view.label(LabelArray::Label4, int(i)).caption);
-                for (std::size_t i = 0; i < 8; ++i)
-                    QVERIFY(sheet.downClues.size() <= i ||
-                            sheet.downClues[i] == view.label(LabelArray::Label8, int(i)).caption);
+                std::vector<std::string> across, down;
+                for (int i = 0; i < int(sheet.across.size()); ++i)
+                    across.push_back(view.label(LabelArray::Label4, i).caption);
+                for (int i = 0; i < int(sheet.down.size()); ++i)
+                    down.push_back(view.label(LabelArray::Label8, i).caption);
+                QVERIFY(sheet.acrossClues == across && sheet.downClues == down);
                 QVERIFY(other.sheets[k].across != sheet.across);  // another seed, other puzzles
                 const auto digits = CellDigits(level, sheet);
                 for (const auto entries : {level.geometry.across, level.geometry.down}) {
@@ -174,8 +175,10 @@ private slots:
         for (const std::string& clue : set.sheets[1].acrossClues)
             QVERIFY2(second.contains(QString::fromStdString(clue).trimmed()), clue.c_str());
 
-        SheetWindow window;
+        SheetWindow window;  // its preview follows every choice, the level too
+        const QImage preview = window.findChild<QPrintPreviewWidget*>()->grab().toImage();
         window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
+        QTRY_VERIFY(window.findChild<QPrintPreviewWidget*>()->grab().toImage() != preview);
         window.findChild<QObject*>("schede")->setProperty("value", 2);
         window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
         window.findChild<QObject*>("seme")->setProperty("text", "7");
