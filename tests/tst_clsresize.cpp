@@ -18,8 +18,7 @@ struct FakeControl {
     std::set<P> unavailable{}, broken{};  // properties that throw PropertyUnavailable, that fail the control
 };
 
-// Keeps its controls' values, counts those set while it may repaint; any outer size gives a client 1.5 × 0.5 the
-// design's.
+// Keeps its controls' values, counts those set while it may repaint; any outer size gives a 1.5 × 0.5 client.
 struct FakeWindow : ScalableWindow {
     clsResize scaler;
     double clientWidth = 11880, clientHeight = 8190, screenWidth = 15360, screenHeight = 11520;

@@ -3,9 +3,8 @@
 
 #include "GridView.h"
 
-#include <QString>
-
 #include <array>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,8 +38,9 @@ public:
     void LoadPicture(const std::string& path) override { calls.push_back("picture " + path); }
     void FillRectangle(int x1, int y1, int x2, int y2, Rgb c) override
     {
-        calls.push_back(
-            QString::asprintf("fill %d %d %d %d %02x%02x%02x", x1, y1, x2, y2, c.r, c.g, c.b).toStdString());
+        char line[64];
+        std::snprintf(line, sizeof line, "fill %d %d %d %d %02x%02x%02x", x1, y1, x2, y2, c.r, c.g, c.b);
+        calls.push_back(line);
     }
     void DrawText(int x, int y, const std::string& text) override
     {
