@@ -145,23 +145,22 @@ const QImage& PictureBox::shownPicture() const
 void PictureBox::fillRectangle(int x1, int y1, int x2, int y2, const QColor& colour)
 {
     // Both corners are inside the filled area.
-    const QRect area(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
-    decodeInitialPicture();
-    drawings_.push_back({area, colour, QString()});
-    QPainter painter(&image_);
-    paintDrawing(painter, drawings_.back(), 1.0);
-    shown_ = QImage();
-    update();
+    addDrawing({QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), colour,
+                QString()});
 }
 
 void PictureBox::drawText(int x, int y, const QString& text)
 {
-    if (text.isEmpty())
-        return;
+    if (!text.isEmpty())
+        addDrawing({QRect(x, y, 0, 0), palette().color(QPalette::WindowText), text});
+}
+
+void PictureBox::addDrawing(const Drawing& drawing)
+{
     decodeInitialPicture();
-    drawings_.push_back({QRect(x, y, 0, 0), palette().color(QPalette::WindowText), text});
+    drawings_.push_back(drawing);
     QPainter painter(&image_);
-    paintDrawing(painter, drawings_.back(), 1.0);
+    paintDrawing(painter, drawing, 1.0);
     shown_ = QImage();
     update();
 }

@@ -65,6 +65,7 @@ private:
         QString text;
     };
     void decodeInitialPicture() const;
+    void addDrawing(const Drawing& drawing);  // onto the picture now, and kept for other resolutions
     void paintDrawing(QPainter& painter, const Drawing& drawing, double scale) const;
     double shownScale() const;
 
