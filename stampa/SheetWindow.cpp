@@ -135,11 +135,8 @@ SheetWindow::SheetWindow(QWidget* parent)
     previewDelay_.setSingleShot(true);
     previewDelay_.setInterval(250);
     connect(&previewDelay_, &QTimer::timeout, this, [this] {
-        if (const auto c = choice()) {
-            shown_ = GenerateSheets(c->level, c->sheets, c->seed);
-            solutionsShown_ = c->solutions;
+        if (takeChoicesForPreview())
             preview_->updatePreview();
-        }
     });
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
         if (shown_.level != nullptr)
@@ -155,10 +152,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     choicesChanged();
     // The preview paints these pages when it is first shown.
     previewDelay_.stop();
-    if (const auto c = choice()) {
-        shown_ = GenerateSheets(c->level, c->sheets, c->seed);
-        solutionsShown_ = c->solutions;
-    }
+    takeChoicesForPreview();
 }
 
 SheetWindow::~SheetWindow()
@@ -173,6 +167,16 @@ std::optional<SheetWindow::Choice> SheetWindow::choice() const
         return std::nullopt;
     return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(),
                   static_cast<std::uint32_t>(seed_->text().toULongLong())};
+}
+
+bool SheetWindow::takeChoicesForPreview()
+{
+    const auto c = choice();
+    if (c) {
+        shown_ = GenerateSheets(c->level, c->sheets, c->seed);
+        solutionsShown_ = c->solutions;
+    }
+    return c.has_value();
 }
 
 void SheetWindow::choicesChanged()

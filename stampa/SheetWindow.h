@@ -39,6 +39,7 @@ private:
         std::uint32_t seed = 0;
     };
     std::optional<Choice> choice() const;  // none while the seed field is empty
+    bool takeChoicesForPreview();          // the stack the preview paints; false while there is no choice
     void choicesChanged();
     void askAndSave();
     void askAndPrint();
