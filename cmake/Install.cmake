@@ -4,7 +4,7 @@
 # PATH, the program still finds its data, because the folder of the real file is the one it looks in.
 #
 #   quadrivello_install_program(<target> [<folder>])  the program and its link in bin/ or <folder>
-#   quadrivello_install_data(<file>...)               files for lib/quadrivello/Dati/
+#   quadrivello_install_data(<file>...)                files for lib/quadrivello/Dati/
 #
 # On Windows there are no links: programs and Dati/ go together into bin/.
 if(WIN32)
