@@ -1,5 +1,5 @@
 // Quadrivello's entry point: one window, no command line of its own, nothing written to disk.
-#include "Form1.h"
+#include "Game.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
@@ -8,8 +8,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallStartupProbe();
-    Form1 form(QCoreApplication::applicationDirPath());
-    form.Form_Load();
-    form.window().show();
+    Game game(QCoreApplication::applicationDirPath());
+    game.window().fitToScreen();
+    game.start();
     return QApplication::exec();
 }

@@ -1,8 +1,6 @@
-// How fast puzzles are made: per level with a window that does nothing, and one whole
-// "Genera Definizioni" on the real window. It reports figures and never fails.
-#include "Form1.h"
-#include "Generation.h"
-#include "Levels.h"
+// How fast puzzles are made: per level, and one whole "Genera Definizioni" on the real window. It
+// reports figures and never fails.
+#include "Game.h"
 
 #include <QApplication>
 
@@ -17,21 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class NullView final : public GridView {
-public:
-    void SetCaption(LabelArray, int, const std::string&) override {}
-    void SetVisible(LabelArray, int, bool) override {}
-    void SetBackColor(LabelArray, int, Rgb) override {}
-    void SetBackColor(Control, Rgb) override {}
-    void SetEnabled(Control, bool) override {}
-    std::string GetText(Control) override { return {}; }
-    void SetText(Control, const std::string&) override {}
-    void LoadPicture(const std::string&) override {}
-    void FillRectangle(int, int, int, int, Rgb) override {}
-    void DrawText(int, int, const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-};
-
 double Seconds(Clock::duration d)
 {
     return std::chrono::duration<double>(d).count();
@@ -41,16 +24,14 @@ double Seconds(Clock::duration d)
 // core is not shared) and the median one.
 std::pair<double, double> PuzzlesPerSecond(int level)
 {
-    const LevelData& data = *FindLevel(level);
-    PuzzleState state;
-    NullView view;
+    const Level& data = GetLevel(level);
     SeededRandom random(static_cast<std::uint32_t>(level));
     constexpr int Batch = 50'000;
     std::vector<double> rates;
     for (int b = 0; b < 10; ++b) {
         const auto start = Clock::now();
         for (int i = 0; i < Batch; ++i)
-            GeneratePuzzle(data, state, view, random);
+            static_cast<void>(GeneratePuzzle(data, random));
         rates.push_back(Batch / Seconds(Clock::now() - start));
     }
     std::sort(rates.begin(), rates.end());
@@ -80,7 +61,7 @@ template <class F> void ReportMilliseconds(const char* what, int runs, F call)
 
 int main(int argc, char** argv)
 {
-    std::printf("puzzles per second with a view that does nothing:\n");
+    std::printf("puzzles per second:\n");
     for (int level = 1; level <= LevelCount; ++level) {
         const auto [best, median] = PuzzlesPerSecond(level);
         std::printf("  level %d: best batch %.0f, median batch %.0f\n", level, best, median);
@@ -89,17 +70,15 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Form1 form(QStringLiteral(QUADRIVELLO_APP_DIR));
-    form.Form_Load();
-    form.window().show();
-    while (!form.activatedOnce())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Game game(QStringLiteral(QUADRIVELLO_APP_DIR));
+    game.window().fitToScreen();
+    game.start();
     std::printf("the real window on the %s platform:\n", qPrintable(QGuiApplication::platformName()));
-    ReportMilliseconds("Genera Definizioni (the handler)", 500, [&] { form.Command2_Click(); });
+    ReportMilliseconds("Genera Definizioni (the handler)", 500, [&] { game.newPuzzle(); });
     ReportMilliseconds("Genera Definizioni and the repaint after it", 500, [&] {
-        form.Command2_Click();
+        game.newPuzzle();
         QCoreApplication::processEvents();
     });
-    ReportMilliseconds("Livello 3 (the menu item)", 200, [&] { form.mnuLiv3_Click(); });
+    ReportMilliseconds("Livello 3 (the menu item)", 200, [&] { game.chooseLevel(3); });
     return 0;
 }

@@ -1,126 +1,81 @@
-// The three levels as constant data: grid entries, generation rules, letters, picture and colours.
+// The three levels: each one's grid, written once as a small map, and the entries read from it.
 #pragma once
 
-#include "GridView.h"
-#include "PuzzleState.h"
-
 #include <array>
-#include <span>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
-class RandomSource;
+inline constexpr int GridRows = 5;
+inline constexpr int GridColumns = 6;
+inline constexpr int LevelCount = 3;
 
-// A cell of the 6 x 5 grid: columns 0..5 from the left, rows 0..4 from the top.
+enum class Direction {
+    Across,  // read from left to right
+    Down,    // read from top to bottom
+};
+
+// A cell of the grid: rows 0..4 from the top, columns 0..5 from the left.
 struct Cell {
-    int column = 0;
     int row = 0;
+    int column = 0;
     friend constexpr bool operator==(Cell, Cell) = default;
 };
 
-inline constexpr int GridColumns = 6;
-inline constexpr int GridRows = 5;
-inline constexpr int MaxEntryLength = 4;
-
-// One across or down entry: its cells in reading order, the j-th cell holding the j-th digit.
-struct GridEntry {
-    Integer direction = Across;
-    Integer index = 0;
+// One across or down number of the grid: its cells in reading order, the first holding the most
+// significant digit and the entry's letter. Its index is its place among the level's entries of
+// its direction, which are in the order of their first cells, row by row.
+struct Entry {
+    Direction direction = Direction::Across;
+    int index = 0;
     char letter = 'A';
-    int length = 2;
-    std::array<Cell, MaxEntryLength> cells{};
+    std::vector<Cell> cells;
+    int length() const { return static_cast<int>(cells.size()); }
 };
 
-constexpr GridEntry AcrossEntry(Integer index, char letter, int row, int firstColumn, int length)
-{
-    GridEntry e{Across, index, letter, length, {}};
-    for (int j = 0; j < length; ++j)
-        e.cells[j] = Cell{firstColumn + j, row};
-    return e;
-}
-
-constexpr GridEntry DownEntry(Integer index, char letter, int column, int firstRow, int length)
-{
-    GridEntry e{Down, index, letter, length, {}};
-    for (int j = 0; j < length; ++j)
-        e.cells[j] = Cell{column, firstRow + j};
-    return e;
-}
-
-struct LevelGeometry {
-    std::span<const GridEntry> across;
-    std::span<const GridEntry> down;
-    int AnswerWidth = 2;  // answer characters read on confirm: the longest entry's length
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-// Where a cell's digit is drawn, in pixels of the grid picture.
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend constexpr bool operator==(Point, Point) = default;
+class Level {
+public:
+    // `grid` has one string per row: a letter where entries start, '.' for another white cell and
+    // '#' for a black one. Every run of two or more white cells in a row or a column is an entry.
+    Level(int number, std::array<std::string_view, GridRows> grid, std::string_view pictureFile, Rgb panelColour,
+          Rgb buttonColour);
+
+    int number() const { return number_; }
+    std::string_view pictureFile() const { return pictureFile_; }  // the grid picture in the data folder
+    Rgb panelColour() const { return panelColour_; }               // the window and the clue headings
+    Rgb buttonColour() const { return buttonColour_; }             // the three buttons
+
+    const std::vector<Entry>& entries(Direction direction) const
+    {
+        return direction == Direction::Across ? across_ : down_;
+    }
+    bool isWhite(Cell cell) const { return grid_[cell.row][cell.column] != '#'; }
+    // The letter printed in the cell, or '\0' where no entry starts.
+    char letterIn(Cell cell) const;
+    // The entry of that direction through the cell, or nullptr; `position` gets the cell's place in it.
+    const Entry* entryThrough(Cell cell, Direction direction, int* position = nullptr) const;
+
+private:
+    struct Crossing {
+        int entry = -1;  // index among the entries of its direction, -1 for none
+        int position = 0;
+    };
+    void addEntry(Direction direction, Cell first, int length);
+
+    int number_;
+    std::array<std::string_view, GridRows> grid_;
+    std::string_view pictureFile_;
+    Rgb panelColour_, buttonColour_;
+    std::vector<Entry> across_, down_;
+    std::array<std::array<std::array<Crossing, GridColumns>, GridRows>, 2> through_{};  // by direction
 };
 
-constexpr Point CellPosition(Cell cell)
-{
-    return Point{30 + 77 * cell.column, 26 + 52 * cell.row};
-}
-
-// How an across number is drawn: its length picks the number routine (two, three or four digits),
-// and the guarded digit positions (1 = leftmost, 0 = unused slot) are redrawn while they are 0.
-struct AcrossRule {
-    Integer index = 0;
-    char letter = 'A';
-    int length = 2;
-    std::array<int, 2> guardedDigits{};
-};
-
-// Where a down entry's cell takes its digit: digit p of the across entry with index j, or free
-// (a random digit 1 to 9) when acrossIndex is FreeDigit.
-inline constexpr int FreeDigit = -1;
-struct DigitSource {
-    int acrossIndex = FreeDigit;
-    int digit = 0;
-};
-inline constexpr DigitSource Free{};
-constexpr DigitSource DigitOf(int acrossIndex, int digit)
-{
-    return DigitSource{acrossIndex, digit};
-}
-
-struct DownRule {
-    Integer index = 0;
-    char letter = 'A';
-    int length = 2;
-    std::array<DigitSource, MaxEntryLength> sources{};  // top cell first
-};
-
-struct GenerationTable {
-    std::span<const AcrossRule> across;
-    std::span<const DownRule> down;
-};
-
-struct LevelPalette {
-    Rgb panel;   // the window and the headings
-    Rgb button;  // the three buttons
-};
-
-using GenerateRoutine = void (*)(PuzzleState&, GridView&, RandomSource&);
-using ConfirmRoutine = void (*)(PuzzleState&, GridView&);
-
-struct LevelData {
-    Integer number = 1;
-    std::string_view pictureName;  // appended to the application folder
-    LevelPalette palette;
-    std::string_view acrossLetters;  // one letter per across clue, in clue-index order
-    std::string_view downLetters;
-    LevelGeometry geometry;
-    GenerationTable generation;
-    GenerateRoutine generate = nullptr;
-    ConfirmRoutine confirm = nullptr;
-};
-
-inline constexpr int LevelCount = 3;
-
-// The level with that number, or nullptr for anything but 1, 2, 3.
-const LevelData* FindLevel(int number);
-// The entry of a level by direction and clue index, or nullptr where the level has none.
-const GridEntry* FindEntry(int level, int direction, int index);
+// Levels 1, 2 and 3; any other number is a caller's mistake.
+const Level& GetLevel(int number);
+// The most entries any level has in that direction: as many clue rows as the window shows.
+int MostEntries(Direction direction);

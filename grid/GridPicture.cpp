@@ -1,6 +1,7 @@
-// The grid pictures are drawn from the same entry tables the game draws answers by.
+// The grid pictures are drawn from the same grids the game plays on.
 #include "GridPicture.h"
 
+#include "GridGeometry.h"
 #include "Levels.h"
 
 #include <QFont>
@@ -13,6 +14,9 @@
 namespace grid_picture {
 
 namespace {
+
+using grid_geometry::ColumnLines;
+using grid_geometry::RowLines;
 
 constexpr double LetterHeight = 11.0;
 constexpr double LetterLeft = 5.0;  // from the cell's left line
@@ -51,39 +55,22 @@ void DrawLetter(QPainter& painter, char letter, int column, int row, double scal
 
 }  // namespace
 
-CellMap MapCells(const LevelData& level)
+QImage Draw(const Level& level, double scale)
 {
-    CellMap map;
-    for (const auto entries : {level.geometry.across, level.geometry.down}) {
-        for (const GridEntry& entry : entries) {
-            for (int j = 0; j < entry.length; ++j) {
-                const Cell cell = entry.cells[static_cast<std::size_t>(j)];
-                map.open[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)] = true;
-            }
-            const Cell first = entry.cells[0];
-            map.letter[static_cast<std::size_t>(first.row)][static_cast<std::size_t>(first.column)] = entry.letter;
-        }
-    }
-    return map;
-}
-
-QImage Draw(const LevelData& level, double scale)
-{
-    QImage image(static_cast<int>(std::lround(Width * scale)), static_cast<int>(std::lround(Height * scale)),
-                 QImage::Format_RGB32);
+    QImage image(static_cast<int>(std::lround(grid_geometry::Width * scale)),
+                 static_cast<int>(std::lround(grid_geometry::Height * scale)), QImage::Format_RGB32);
     image.fill(Qt::white);
-    const CellMap map = MapCells(level);
     const int line = std::max(1, static_cast<int>(std::lround(scale)));  // one width for every line
 
     QPainter painter(&image);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
             const auto c = static_cast<std::size_t>(column), r = static_cast<std::size_t>(row);
-            if (!map.open[r][c])
+            if (!level.isWhite({row, column}))
                 painter.fillRect(
                     QRect(QPoint(LineAt(ColumnLines[c], scale) + line, LineAt(RowLines[r], scale) + line),
                           QPoint(LineAt(ColumnLines[c + 1], scale) - 1, LineAt(RowLines[r + 1], scale) - 1)),
-                    QColor(BlockedColour));
+                    QColor(grid_geometry::BlackCellColour));
         }
     }
     for (int x : ColumnLines)
@@ -94,7 +81,7 @@ QImage Draw(const LevelData& level, double scale)
     painter.setRenderHint(QPainter::Antialiasing);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
-            if (const char letter = map.letter[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)])
+            if (const char letter = level.letterIn({row, column}))
                 DrawLetter(painter, letter, column, row, scale);
         }
     }

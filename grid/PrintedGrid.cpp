@@ -1,16 +1,16 @@
-// Painting the grid from the same tables and line positions as the grid pictures, in any scale.
+// Painting the grid from the same grids and line positions as the grid pictures, in any scale.
 #include "PrintedGrid.h"
 
-#include "GridPicture.h"
-#include "Levels.h"
+#include "GridGeometry.h"
+#include "Puzzle.h"
 
 #include <QFont>
 #include <QPainter>
 
 namespace {
 
-using grid_picture::ColumnLines;
-using grid_picture::RowLines;
+using grid_geometry::ColumnLines;
+using grid_geometry::RowLines;
 
 // The picture's extent between its outer lines.
 constexpr double PictureWidth = ColumnLines.back();
@@ -37,8 +37,7 @@ QRectF GridArea(const QRectF& bounds)
     return QRectF(QPointF(bounds.center().x() - size.width() / 2, bounds.top()), size);
 }
 
-void PaintGrid(QPainter& painter, const LevelData& level, const QRectF& area,
-               const std::vector<std::vector<int>>& digits)
+void PaintGrid(QPainter& painter, const Level& level, const QRectF& area, const Puzzle* solution)
 {
     const double sx = area.width() / PictureWidth;
     const double sy = area.height() / PictureHeight;
@@ -48,15 +47,14 @@ void PaintGrid(QPainter& painter, const LevelData& level, const QRectF& area,
         return QRectF(QPointF(x(column), y(row)), QPointF(x(column + 1), y(row + 1)));
     };
     const double cellHeight = area.height() / GridRows;
-    const grid_picture::CellMap map = grid_picture::MapCells(level);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
-            if (!map.open[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)])
-                painter.fillRect(cellRect(column, row), QColor(grid_picture::BlockedColour));
+            if (!level.isWhite({row, column}))
+                painter.fillRect(cellRect(column, row), QColor(grid_geometry::BlackCellColour));
         }
     }
 
@@ -77,20 +75,20 @@ void PaintGrid(QPainter& painter, const LevelData& level, const QRectF& area,
     painter.setFont(GridFont(0.2 * cellHeight, true));
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
-            const char letter = map.letter[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            const char letter = level.letterIn({row, column});
             if (letter == '\0')
                 continue;
             const QRectF corner = cellRect(column, row).adjusted(0.1 * cellHeight, 0.09 * cellHeight, 0, 0);
             painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, QString(QChar::fromLatin1(letter)));
         }
     }
-    if (!digits.empty()) {
+    if (solution != nullptr) {
         painter.setFont(GridFont(0.5 * cellHeight, false));
         for (int row = 0; row < GridRows; ++row) {
             for (int column = 0; column < GridColumns; ++column) {
-                const int digit = digits[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-                if (digit < 0)
+                if (!level.isWhite({row, column}))
                     continue;
+                const int digit = solution->digitIn({row, column});
                 const QRectF lower = cellRect(column, row).adjusted(0, 0.3 * cellHeight, 0, -0.04 * cellHeight);
                 painter.drawText(lower, Qt::AlignCenter, QString::number(digit));
             }

@@ -3,7 +3,6 @@
 // a 600-dpi page that one scale maps onto the PDF, a printer or the preview alike.
 #include "SheetDocument.h"
 
-#include "Levels.h"
 #include "PrintedGrid.h"
 #include "SheetPuzzles.h"
 
@@ -49,7 +48,7 @@ QFont TextFont(double points, bool bold = false)
 
 QString LevelName(const SheetSet& set)
 {
-    return QStringLiteral("Livello %1").arg(set.level->number);
+    return QStringLiteral("Livello %1").arg(set.level->number());
 }
 
 QString Text(const std::string& text)
@@ -93,19 +92,21 @@ void PaintNameLine(QPainter& painter, double top)
 
 // One column of clues under its heading: the letter in bold, then the clue as the game shows it.
 void PaintClueColumn(QPainter& painter, double left, double top, const QString& heading,
-                     const std::vector<std::string>& letters, const std::vector<std::string>& clues)
+                     const std::vector<PuzzleEntry>& entries)
 {
     constexpr double LineStep = 10.0;
     painter.setFont(TextFont(13, true));
     painter.drawText(MmRect(left, top, 80, 8), Qt::AlignLeft | Qt::AlignVCenter, heading);
     painter.setPen(QPen(Ink, Mm(0.3)));
     painter.drawLine(QPointF(Mm(left), Mm(top + 8.5)), QPointF(Mm(left + 76), Mm(top + 8.5)));
-    for (std::size_t i = 0; i < clues.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         const double y = top + 11 + LineStep * static_cast<double>(i);
         painter.setFont(TextFont(14, true));
-        painter.drawText(MmRect(left, y, 10, LineStep), Qt::AlignLeft | Qt::AlignVCenter, Text(letters[i]));
+        painter.drawText(MmRect(left, y, 10, LineStep), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString(QChar::fromLatin1(entries[i].entry->letter)));
         painter.setFont(TextFont(14));
-        painter.drawText(MmRect(left + 8, y, 68, LineStep), Qt::AlignLeft | Qt::AlignVCenter, Text(clues[i]).trimmed());
+        painter.drawText(MmRect(left + 8, y, 68, LineStep), Qt::AlignLeft | Qt::AlignVCenter,
+                         Text(entries[i].clue).trimmed());
     }
 }
 
@@ -126,7 +127,7 @@ void PaintSignKey(QPainter& painter, double baseline)
     }
 }
 
-void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet)
+void PaintPuzzlePage(QPainter& painter, const SheetSet& set, int number)
 {
     painter.setPen(Ink);
     painter.setFont(TextFont(22, true));
@@ -151,39 +152,40 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, const SheetPuzzle& 
 
     PaintSignKey(painter, grid.bottom() + Mm(6.5));
 
-    PaintClueColumn(painter, Margin, 169, QStringLiteral("Orizzontali"), sheet.acrossLetters, sheet.acrossClues);
-    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 169, QStringLiteral("Verticali"), sheet.downLetters,
-                    sheet.downClues);
+    const Puzzle& sheet = set.sheets[static_cast<std::size_t>(number - 1)];
+    PaintClueColumn(painter, Margin, 169, QStringLiteral("Orizzontali"), sheet.across);
+    PaintClueColumn(painter, Margin + ContentWidth / 2 + 6, 169, QStringLiteral("Verticali"), sheet.down);
 
     PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Scheda %2 di %3 · Seme %4")
                              .arg(LevelName(set))
-                             .arg(sheet.number)
+                             .arg(number)
                              .arg(set.sheets.size())
                              .arg(set.seed));
 }
 
 void PaintSolutionList(QPainter& painter, double left, double top, const QString& heading,
-                       const std::vector<std::string>& lines)
+                       const std::vector<PuzzleEntry>& entries)
 {
     constexpr double LineStep = 6.4;
     painter.setFont(TextFont(10.5, true));
     painter.drawText(MmRect(left, top, 30, 6), Qt::AlignLeft | Qt::AlignVCenter, heading);
     painter.setFont(TextFont(11));
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < entries.size(); ++i)
         painter.drawText(MmRect(left, top + 7 + LineStep * static_cast<double>(i), 30, LineStep),
-                         Qt::AlignLeft | Qt::AlignVCenter, Text(lines[i]));
+                         Qt::AlignLeft | Qt::AlignVCenter, Text(SolutionLine(entries[i])));
 }
 
 // One answer key in a band of the page: heading, the grid with its digits, and both solution lists.
-void PaintSolution(QPainter& painter, const SheetSet& set, const SheetPuzzle& sheet, double top)
+void PaintSolution(QPainter& painter, const SheetSet& set, int number, double top)
 {
     painter.setPen(Ink);
     painter.setFont(TextFont(14, true));
     painter.drawText(MmRect(Margin, top, ContentWidth, 9), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Soluzione della scheda %1").arg(sheet.number));
-    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, top + 11, 112, 100)), CellDigits(*set.level, sheet));
-    PaintSolutionList(painter, Margin + 120, top + 11, QStringLiteral("Orizzontali"), sheet.acrossSolutions);
-    PaintSolutionList(painter, Margin + 150, top + 11, QStringLiteral("Verticali"), sheet.downSolutions);
+                     QStringLiteral("Soluzione della scheda %1").arg(number));
+    const Puzzle& sheet = set.sheets[static_cast<std::size_t>(number - 1)];
+    PaintGrid(painter, *set.level, GridArea(MmRect(Margin, top + 11, 112, 100)), &sheet);
+    PaintSolutionList(painter, Margin + 120, top + 11, QStringLiteral("Orizzontali"), sheet.across);
+    PaintSolutionList(painter, Margin + 150, top + 11, QStringLiteral("Verticali"), sheet.down);
 }
 
 void PaintSolutionPage(QPainter& painter, const SheetSet& set, std::size_t first, int page, int pages)
@@ -196,7 +198,7 @@ void PaintSolutionPage(QPainter& painter, const SheetSet& set, std::size_t first
             painter.setPen(dashed);
             painter.drawLine(QPointF(Mm(Margin), Mm(top - 6)), QPointF(Mm(PageWidth - Margin), Mm(top - 6)));
         }
-        PaintSolution(painter, set, set.sheets[first + k], top);
+        PaintSolution(painter, set, static_cast<int>(first + k) + 1, top);
     }
     PaintFooter(painter, QStringLiteral("Quadrivello · %1 · Soluzioni, pagina %2 di %3 · Seme %4")
                              .arg(LevelName(set))
@@ -250,7 +252,7 @@ bool PaintSheets(QPagedPaintDevice& device, const SheetSet& set, bool solutions)
         painter.translate((paper.width() - PageWidth * fit) / 2 - printable.left(), -printable.top());
         painter.scale(fit * 25.4 / Resolution, fit * 25.4 / Resolution);
         if (page <= sheets) {
-            PaintPuzzlePage(painter, set, set.sheets[static_cast<std::size_t>(page - 1)]);
+            PaintPuzzlePage(painter, set, page);
         } else {
             const int solutionPage = page - sheets;
             PaintSolutionPage(painter, set, static_cast<std::size_t>((solutionPage - 1) * SolutionsPerPage),

@@ -1,47 +1,29 @@
-// The game's logic through the recording view: the levels' grids, the number routines and clue forms
-// driven by replayed draws, the worked puzzle of each level; clue clicks, confirmed answers and the check.
-#include "AnswerCheck.h"
-#include "ClueBuilders.h"
-#include "ClueSelection.h"
-#include "Generation.h"
-#include "Levels.h"
+// The game's logic: the levels' entries, numbers and clues from replayed draws, the worked puzzles, a
+// seed's puzzles, choosing and confirming answers, and the check.
+#include "Clues.h"
+#include "Play.h"
 #include "PuzzleChecker.h"
-#include "RecordingView.h"
 #include "ScriptedRandom.h"
 
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 namespace {
 
-// Row by row: a letter in an entry's first cell, '.' in any other open cell, 'X' in a blocked one.
-const char* const Grids[] = {
-    "ABXCDX XEFXGH IXLMX. NOXPQX XR.XS.",
-    "ABXCD. E.XF.X .XG.XH XI.XL. M..XX.",
-    "AB.CXD E.XFG. H.XI.. .XL... XM.X.X",
-};
-
 const float LargestDraw = std::nextafter(1.0f, 0.0f);  // the float just below 1, the largest draw
 
-// ClueText for T, operator `op` and the draws, on one state shared by every call: nothing left behind leaks.
-std::string Clue(int t, int op, std::initializer_list<float> draws)
+// The clue for T, the operation and the draws, or a complaint when a draw is left over.
+std::string Clue(int t, Operation operation, std::initializer_list<float> draws)
 {
-    static PuzzleState state;
-    state.ClueValue = Integer(t);
-    state.ClueOperator = Integer(op);
-    state.ClueText = "previous";
     ScriptedRandom random(draws);
-    BuildClueText(state, random);
-    if (state.ClueValue != t || state.ClueOperator != op || random.used != random.draws.size())
-        return "draws left, or ClueValue or ClueOperator changed";
-    return state.ClueText;
+    const std::string text = ClueText(t, operation, random);
+    return random.used == random.draws.size() ? text : "a draw left over";
 }
 
-// A puzzle's draws in the generator's order: a number "n47" or free digit "d6"; an operator and its
-// form's draw: sum or difference of T from first operand a "+T:a" "-T:a", product "*" (a prime's "*5"
+// A puzzle's draws in the generator's order: a number "n47" or free digit "d6"; an operation and its
+// clue's draw: sum or difference of T from first operand a "+T:a" "-T:a", product "*" (a prime's "*5"
 // falls back to a quotient by 5), quotient by d "/d".
 ScriptedRandom Draws(const std::string& script)
 {
@@ -57,7 +39,7 @@ ScriptedRandom Draws(const std::string& script)
             token[0] == 'n' ? draw(a, 9 * low - 1, low) : draw(a, 9, 1);
             continue;
         }
-        draw(int(std::string("+-*/").find(token[0])) + 1, 4, 1);
+        draw(int(std::string("+-*/").find(token[0])), 4, 0);
         if (colon > 0)
             draw(std::stoi(token.substr(std::size_t(colon) + 1)) - 1, a - 5, 0);
         else if (a > 0)
@@ -66,106 +48,77 @@ ScriptedRandom Draws(const std::string& script)
     return random;
 }
 
+std::string Joined(const std::vector<PuzzleEntry>& entries, bool clues)
+{
+    std::string text;
+    for (const PuzzleEntry& e : entries)
+        text += (clues ? e.clue : SolutionLine(e)) + "|";
+    return text;
+}
+
 // The worked puzzles. Level 1: A = 40 drawn again, H's bottom digit drawn in H's turn, I's top one in
 // I's. Level 2: C = 304 drawn again, H's free digits top first. Level 3: A drawn three times (zeros in
-// guarded digits), F twice; I = 620 and L = 3905 keep their zeros.
+// digits that start down entries), F twice; I = 620 and L = 3905 keep their zeros.
 const struct {
     const char* draws;
-    QStringList across, down;  // clue texts
-    QString text4, text5;
+    std::string acrossClues, downClues, across, down;  // clues and solution lines, each ended by '|'
 } Examples[] = {
     {"n40 n47 +47:21 n63 -63:13 n35 * n58 /3 n29 *5 n71 +71:1 n84 * n50 /13 n16 -16:11 *2 +35:30 * d6 -86:40 d2 * * "
      "+15:10 /7",
-     {" 21 + 26", " 76 - 13", " 7 * 5", " 174 / 3", " 145 / 5", " 1 + 70", " 12 * 7", " 650 / 13", " 27 - 11"},
-     {" 146 / 2", " 30 + 5", " 13 * 4", " 126 - 40", " 9 * 3", " 14 * 7", " 10 + 5", " 287 / 7"},
-     "A) 47\r\nC) 63\r\nE) 35\r\nG) 58\r\nL) 29\r\nN) 71\r\nP) 84\r\nR) 50\r\nS) 16\r\n",
-     "B) 73\r\nD) 35\r\nF) 52\r\nH) 86\r\nI) 27\r\nM) 98\r\nO) 15\r\nQ) 41\r\n"},
+     " 21 + 26| 76 - 13| 7 * 5| 174 / 3| 145 / 5| 1 + 70| 12 * 7| 650 / 13| 27 - 11|",
+     " 146 / 2| 30 + 5| 13 * 4| 126 - 40| 9 * 3| 14 * 7| 10 + 5| 287 / 7|",
+     "A) 47|C) 63|E) 35|G) 58|L) 29|N) 71|P) 84|R) 50|S) 16|", "B) 73|D) 35|F) 52|H) 86|I) 27|M) 98|O) 15|Q) 41|"},
     {"n26 * n304 n384 +384:100 n19 *4 n51 -51:46 n27 /11 n63 * n85 +85:80 n702 * d4 * -69:9 /2 * +232:32 d9 d1 "
      "-951:1 *",
-     {" 13 * 2", " 100 + 284", " 76 / 4", " 97 - 46", " 297 / 11", " 9 * 7", " 80 + 5", " 27 * 26"},
-     {" 107 * 2", " 78 - 9", " 714 / 2", " 9 * 9", " 32 + 200", " 952 - 1", " 10 * 6"},
-     "A) 26\r\nC) 384\r\nE) 19\r\nF) 51\r\nG) 27\r\nI) 63\r\nL) 85\r\nM) 702\r\n",
-     "A) 214\r\nB) 69\r\nC) 357\r\nD) 81\r\nG) 232\r\nH) 951\r\nI) 60\r\n"},
+     " 13 * 2| 100 + 284| 76 / 4| 97 - 46| 297 / 11| 9 * 7| 80 + 5| 27 * 26|",
+     " 107 * 2| 78 - 9| 714 / 2| 9 * 9| 32 + 200| 952 - 1| 10 * 6|",
+     "A) 26|C) 384|E) 19|F) 51|G) 27|I) 63|L) 85|M) 702|", "A) 214|B) 69|C) 357|D) 81|G) 232|H) 951|I) 60|"},
     {"n5072 n5170 n5172 * n36 +36:31 n401 n481 * n94 /13 n620 -620:615 n3905 * n27 +27:1 d8 * /6 +2469:2464 d7 "
      "-7105:100 d3 * *9",
-     {" 431 * 12", " 31 + 5", " 37 * 13", " 1222 / 13", " 1235 - 615", " 71 * 55", " 1 + 26"},
-     {" 2699 * 2", " 984 / 6", " 2464 + 5", " 7205 - 100", " 631 * 13", " 333 / 9"},
-     "A) 5172\r\nE) 36\r\nF) 481\r\nH) 94\r\nI) 620\r\nL) 3905\r\nM) 27\r\n",
-     "A) 5398\r\nB) 164\r\nC) 2469\r\nD) 7105\r\nG) 8203\r\nL) 37\r\n"},
+     " 431 * 12| 31 + 5| 37 * 13| 1222 / 13| 1235 - 615| 71 * 55| 1 + 26|",
+     " 2699 * 2| 984 / 6| 2464 + 5| 7205 - 100| 631 * 13| 333 / 9|", "A) 5172|E) 36|F) 481|H) 94|I) 620|L) 3905|M) 27|",
+     "A) 5398|B) 164|C) 2469|D) 7105|G) 8203|L) 37|"},
 };
-
-void Click(PuzzleState& state, GridView& view, int direction, int index)
-{
-    direction == Across ? SelectAcrossClue(state, view, index) : SelectDownClue(state, view, index);
-}
-
-// Confirms `text` for the entry as a player would: click its clue, type, confirm.
-void Answer(PuzzleState& state, RecordingView& view, int direction, int index, const std::string& text)
-{
-    Click(state, view, direction, index);
-    view.texts[Control::Text3] = text;
-    view.calls.clear();
-    FindLevel(state.CurrentLevel)->confirm(state, view);
-}
 
 }  // namespace
 
 class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    // Each level's entries draw its grid, in the clue labels' order; lookups find each and stop there.
-    void entriesAreTheRunsOfTheGrid()
+    // Every run of two or more white cells is an entry, lettered by its first cell, in reading order.
+    void levelsHaveTheEntriesOfTheirGrids()
     {
+        const char* const expected[][2] = {
+            {"A2 C2 E2 G2 L2 N2 P2 R2 S2 ", "B2 D2 F2 H2 I2 M2 O2 Q2 "},
+            {"A2 C3 E2 F2 G2 I2 L2 M3 ", "A3 B2 C3 D2 G3 H3 I2 "},
+            {"A4 E2 F3 H2 I3 L4 M2 ", "A4 B3 C4 D4 G4 L2 "},
+        };
         for (int n = 1; n <= LevelCount; ++n) {
-            const LevelData& level = *FindLevel(n);
-            std::string drawn = "XXXXXX XXXXXX XXXXXX XXXXXX XXXXXX";
-            for (const auto& entries : {level.geometry.across, level.geometry.down}) {
-                for (const GridEntry& e : entries) {
-                    for (int j = 0; j < e.length; ++j) {
-                        char& cell = drawn[std::size_t(e.cells[j].row * 7 + e.cells[j].column)];
-                        cell = j == 0 ? e.letter : cell == 'X' ? '.' : cell;
-                    }
-                }
-            }
-            QCOMPARE(drawn, std::string(Grids[n - 1]));
-            QCOMPARE(level.geometry.AnswerWidth, n + 1);  // the longest entry's length
-            for (const bool across : {true, false}) {
-                std::string letters;
-                const auto entries = across ? level.geometry.across : level.geometry.down;
-                for (int k = 0; k < int(entries.size()); ++k) {
-                    const GridEntry& e = entries[std::size_t(k)];
-                    QVERIFY(e.direction == (across ? Across : Down) && e.index == k &&
-                            FindEntry(n, e.direction, k) == &e);
-                    letters += e.letter;
-                }
-                QVERIFY(!FindEntry(n, across ? Across : Down, int(entries.size())));
-                QCOMPARE(letters, std::string(across ? level.acrossLetters : level.downLetters));
+            for (const Direction direction : {Direction::Across, Direction::Down}) {
+                std::string entries;
+                for (const Entry& e : GetLevel(n).entries(direction))
+                    entries += e.letter + std::to_string(e.length()) + " ";
+                QCOMPARE(entries, std::string(expected[n - 1][direction == Direction::Down]));
             }
         }
-        QVERIFY(!FindLevel(0) && !FindLevel(4) && !FindEntry(1, NoDirection, 0) && !FindEntry(1, Across, -1));
+        QCOMPARE(MostEntries(Direction::Across), 9);
+        QCOMPARE(MostEntries(Direction::Down), 8);
     }
 
     // The number routines reach both ends of their ranges; every number gets clues that evaluate back
     // to it: products by the largest divisor up to the root, a prime's by a quotient, the other forms
-    // at both ends of their operands. Another operator leaves the text alone.
+    // at both ends of their operands.
     void everyNumberHasExactClues()
     {
-        const struct {
-            void (*run)(PuzzleState&, RandomSource&);
-            int low, high;
-        } routines[] = {{RandomDigit, 1, 9},
-                        {RandomTwoDigit, 10, 98},
-                        {RandomThreeDigit, 100, 998},
-                        {RandomFourDigit, 1000, 9998},
-                        {RandomOperator, 1, 4}};
-        for (const auto& routine : routines) {
-            for (const auto& [r, expected] : {std::pair(0.0f, routine.low), {LargestDraw, routine.high}}) {
-                PuzzleState state;
+        for (const auto& [digits, low, high] : {std::tuple(1, 1, 9), {2, 10, 98}, {3, 100, 998}, {4, 1000, 9998}}) {
+            for (const auto& [r, expected] : {std::pair(0.0f, low), {LargestDraw, high}}) {
                 ScriptedRandom random{r};
-                routine.run(state, random);
-                QCOMPARE(routine.run == RandomOperator ? state.ClueOperator : state.ClueValue, expected);
+                QCOMPARE(digits == 1 ? RandomDigit(random) : RandomNumber(digits, random), expected);
             }
         }
+        ScriptedRandom operations{0.0f, LargestDraw};
+        QCOMPARE(RandomOperation(operations), Operation::Sum);
+        QCOMPARE(RandomOperation(operations), Operation::Quotient);
         const auto clue = [](long long a, char sign, long long b) {  // " a + b", built by appending
             return std::string(1, ' ').append(std::to_string(a)).append({' ', sign, ' '}).append(std::to_string(b));
         };
@@ -174,13 +127,13 @@ private slots:
             for (int i = 2; i * i <= t; ++i)
                 f = t % i == 0 ? i : f;
             const std::string texts[][2] = {
-                {Clue(t, SumClue, {0.0f}), clue(1, '+', t - 1)},
-                {Clue(t, SumClue, {LargestDraw}), clue(t - 5, '+', 5)},
-                {Clue(t, DifferenceClue, {0.0f}), clue(t + 1, '-', 1)},
-                {Clue(t, DifferenceClue, {LargestDraw}), clue(2 * t - 5, '-', t - 5)},
-                {Clue(t, QuotientClue, {0.0f}), clue(2 * t, '/', 2)},
-                {Clue(t, QuotientClue, {LargestDraw}), clue(13 * t, '/', 13)},
-                {f == 0 ? Clue(t, ProductClue, {0.1f}) : Clue(t, ProductClue, {}),
+                {Clue(t, Operation::Sum, {0.0f}), clue(1, '+', t - 1)},
+                {Clue(t, Operation::Sum, {LargestDraw}), clue(t - 5, '+', 5)},
+                {Clue(t, Operation::Difference, {0.0f}), clue(t + 1, '-', 1)},
+                {Clue(t, Operation::Difference, {LargestDraw}), clue(2 * t - 5, '-', t - 5)},
+                {Clue(t, Operation::Quotient, {0.0f}), clue(2 * t, '/', 2)},
+                {Clue(t, Operation::Quotient, {LargestDraw}), clue(13 * t, '/', 13)},
+                {f == 0 ? Clue(t, Operation::Product, {0.1f}) : Clue(t, Operation::Product, {}),
                  f == 0 ? clue(3 * t, '/', 3) : clue(t / f, '*', f)},
             };
             for (const auto& [text, expected] : texts) {
@@ -188,185 +141,124 @@ private slots:
                 QCOMPARE(EvaluateClue(text).value_or(-1), (long long)t);
             }
         }
-        QCOMPARE(Clue(58, 0, {}) + Clue(58, 5, {}), "previousprevious");
     }
 
-    // Each worked puzzle replaces a level-1 puzzle with answers, selection and highlight: only the selection stays.
-    void workedExamples()
+    // Each worked puzzle takes exactly its draws and gives exactly its clues and numbers.
+    void workedPuzzlesFollowTheirDraws()
     {
         for (int level = 1; level <= LevelCount; ++level) {
             const auto& x = Examples[level - 1];
-            const LevelData& data = *FindLevel(level);
-            PuzzleState state;
-            RecordingView view;
-            SeededRandom old(11);
-            GeneratePuzzleLevel1(state, view, old);
-            state.HorizontalAnswers.fill(12);
-            std::fill_n(state.VerticalAnswers.begin(), 8, 34);  // slot 8 belongs to no level
-            state.SelectedDirection = Down;
-            state.SelectedVerticalIndex = 5;
-            for (auto& array : view.labels)
-                for (RecordingView::Label& label : array)
-                    label = {"?", true, Rgb{255, 255, 0}};
-            view.enabled[Control::Command1] = true;
-            view.texts[Control::Text3] = "34";
-            view.calls.clear();
-
             ScriptedRandom random = Draws(x.draws);
-            state.PicturePath = "Dati/Schema-0" + std::to_string(level) + ".bmp";
-            data.generate(state, view, random);
+            const Puzzle puzzle = GeneratePuzzle(GetLevel(level), random);
             QCOMPARE(random.used, random.draws.size());
-            QCOMPARE(view.calls.front(), "picture " + state.PicturePath);  // the reload wipes the old drawing
-            QCOMPARE(QString::fromStdString(view.texts[Control::Text4]), x.text4);
-            QCOMPARE(QString::fromStdString(view.texts[Control::Text5]), x.text5);
-            QVERIFY(!view.enabled[Control::Command1] && view.texts[Control::Text3].empty());
-
-            // The level's labels carry their clues and letters on white; those beyond it are hidden.
-            using enum LabelArray;
-            for (const auto& [letters, texts, order, clues, count] :
-                 {std::tuple(Label5, Label4, data.acrossLetters, x.across, 9),
-                  std::tuple(Label7, Label8, data.downLetters, x.down, 8)}) {
-                for (int i = 0; i < count; ++i) {
-                    const bool used = i < int(order.size());
-                    QVERIFY(view.label(letters, i).visible == used && view.label(texts, i).visible == used);
-                    if (!used)
-                        continue;
-                    QCOMPARE(QString::fromStdString(view.label(texts, i).caption), clues[i]);
-                    QCOMPARE(view.label(letters, i).caption, std::string(1, order[std::size_t(i)]));
-                    QVERIFY(view.label(letters, i).back == White && view.label(texts, i).back == White);
-                }
-            }
-            const auto across = std::ptrdiff_t(data.acrossLetters.size()),
-                       down = std::ptrdiff_t(data.downLetters.size());
-            QCOMPARE(std::count(state.HorizontalSolutions.begin() + across, state.HorizontalSolutions.end(), 0),
-                     9 - across);
-            QCOMPARE(std::count(state.VerticalSolutions.begin() + down, state.VerticalSolutions.end(), 0), 9 - down);
-            QVERIFY(state.HorizontalAnswers == PuzzleState().HorizontalAnswers &&
-                    state.VerticalAnswers == PuzzleState().VerticalAnswers);
-            QVERIFY(state.SelectedDirection == Down && state.SelectedVerticalIndex == 5);
+            QCOMPARE(Joined(puzzle.across, true), x.acrossClues);
+            QCOMPARE(Joined(puzzle.down, true), x.downClues);
+            QCOMPARE(Joined(puzzle.across, false), x.across);
+            QCOMPARE(Joined(puzzle.down, false), x.down);
         }
     }
 
-    // A click arms the answer entry, highlights its own clue only and empties the box; the other index stays.
-    void aClickArmsHighlightsAndEmpties()
+    // The same seed gives the same first puzzle on every machine, this year and the next: a seed printed
+    // on a sheet is a promise.
+    void aSeedAlwaysGivesTheSamePuzzles()
     {
-        PuzzleState state;
-        RecordingView view;
-        for (auto [direction, index] : {std::pair(Across, 3), {Down, 5}, {Down, 5}}) {
-            for (auto& array : view.labels)
-                for (RecordingView::Label& label : array)
-                    label.back = Rgb{1, 2, 3};  // so any label the click leaves alone shows
-            view.texts[Control::Text3] = "12";
-            view.enabled.clear();
-            Click(state, view, direction, index);
-            for (int a = 0; a < 4; ++a)
-                for (int i = 0; i < 9 - a / 2; ++i)
-                    QVERIFY(view.label(LabelArray(a), i).back ==
-                            (i == index && a / 2 == direction - 1 ? SelectionHighlight : White));
-            QVERIFY(view.enabled[Control::Command1] && view.enabled[Control::Text3] &&
-                    view.texts[Control::Text3].empty());
-            QVERIFY(state.SelectedDirection == direction && state.SelectedHorizontalIndex == 3 &&
-                    state.SelectedVerticalIndex == (direction == Down ? 5 : 0));
+        const std::string expected[] = {
+            " 9 + 7| 71 - 33| 142 - 68| 185 / 5| 4 + 50| 48 - 1| 9 * 6| 770 / 11| 53 - 14|"
+            " 42 + 25| 136 - 53| 450 / 10| 103 - 31| 470 / 5| 31 + 14| 11 * 7| 80 - 37|",
+            " 9 + 7| 759 - 373| 142 - 68| 185 / 5| 4 + 50| 48 - 1| 9 * 6| 7810 / 11|"
+            " 240 - 67| 40 + 24| 556 - 222| 870 / 10| 196 + 374| 2745 / 5| 28 + 13|",
+            " 1312 + 374| 71 - 33| 1479 - 729| 185 / 5| 40 + 510| 4849 - 76| 9 * 6|"
+            " 14707 / 11| 947 - 260| 7203 - 446| 11708 - 4705| 797 * 7| 14 + 30|",
+        };
+        for (int level = 1; level <= LevelCount; ++level) {
+            SeededRandom random(7);
+            const Puzzle puzzle = GeneratePuzzle(GetLevel(level), random);
+            QCOMPARE(Joined(puzzle.across, true) + Joined(puzzle.down, true), expected[level - 1]);
+            QCOMPARE(PuzzleProblem(puzzle), std::string());
         }
     }
 
-    // "Conferma" off; per cell a white box (x, y)-(x + 15, y + 20) and its character at (x, y); the
-    // number one digit a cell, non-digits 0; only the selected slot changes (level 1's B keeps its).
-    void charactersGoIntoTheEntrysCells()
+    // One character a cell from the text's start, whole UTF-8 sequences; the number one digit a cell,
+    // anything but 0-9 counting 0; only the chosen entry's answer changes, replaced by the last one.
+    void confirmingWritesOneCharacterACell()
     {
         const struct {
-            int level, direction, index;
+            int level;
+            ClueRef clue;
             std::string text;
-            Point first;
-            std::string drawn;  // cell by cell, split at '|'
+            std::string written;  // cell by cell, each ended by '|'
             int value;
         } cases[] = {
-            {1, Across, 0, "47", {30, 26}, "4|7", 47},
-            {1, Across, 0, "4", {30, 26}, "4|", 40},
-            {1, Across, 0, " 7", {30, 26}, " |7", 7},
-            {1, Across, 0, "", {30, 26}, "|", 0},
-            {1, Across, 0, "4a", {30, 26}, "4|a", 40},
-            {1, Across, 0, "475", {30, 26}, "4|7", 47},
-            {2, Across, 1, "12", {261, 26}, "1|2|", 120},
-            {3, Across, 1, "1234", {30, 78}, "1|2", 12},
-            {3, Across, 0, "9999", {30, 26}, "9|9|9|9", 9999},
+            {1, {Direction::Across, 0}, "47", "4|7|", 47},
+            {1, {Direction::Across, 0}, "4", "4||", 40},
+            {1, {Direction::Across, 0}, " 7", " |7|", 7},
+            {1, {Direction::Across, 0}, "", "||", 0},
+            {1, {Direction::Across, 0}, "4a", "4|a|", 40},
+            {1, {Direction::Across, 8}, "475", "4|7|", 47},
+            {2, {Direction::Across, 1}, "12", "1|2||", 120},
+            {3, {Direction::Across, 1}, "1234", "1|2|", 12},
+            {3, {Direction::Down, 4}, "9999", "9|9|9|9|", 9999},
             // In octal, one escape a byte: é, an emoji, stray bytes, a surrogate and an overlong /, an Arabic-Indic 3.
-            {1, Across, 0, "\303\2517", {30, 26}, "\303\251|7", 7},
-            {3, Across, 0, "1\360\237\230\20023", {30, 26}, "1|\360\237\230\200|2|3", 1023},
-            {3, Across, 0, "\377\3515\303", {30, 26}, "\377|\351|5|\303", 50},
-            {3, Across, 0, "\355\240\200\340\200\257", {30, 26}, "\355|\240|\200|\340", 0},
-            {1, Across, 0, "\331\2433", {30, 26}, "\331\243|3", 3},
-            {1, Across, 0, "\357\274\2212", {30, 26}, "\357\274\221|2", 2},       // a full-width 1
-            {2, Down, 0, "98" + std::string(9998, '7'), {30, 26}, "9|8|7", 987},  // a long paste
+            {1, {Direction::Across, 0}, "\303\2517", "\303\251|7|", 7},
+            {3, {Direction::Across, 0}, "1\360\237\230\20023", "1|\360\237\230\200|2|3|", 1023},
+            {3, {Direction::Across, 0}, "\377\3515\303", "\377|\351|5|\303|", 50},
+            {3, {Direction::Across, 0}, "\355\240\200\340\200\257", "\355|\240|\200|\340|", 0},
+            {1, {Direction::Across, 0}, "\331\2433", "\331\243|3|", 3},
+            {1, {Direction::Across, 0}, "\357\274\2212", "\357\274\221|2|", 2},       // a full-width 1
+            {2, {Direction::Down, 0}, "98" + std::string(9998, '7'), "9|8|7|", 987},  // a long paste
         };
         for (const auto& c : cases) {
-            PuzzleState state;
-            RecordingView view;
-            state.CurrentLevel = Integer(c.level);
-            state.HorizontalAnswers.fill(11);
-            state.VerticalAnswers.fill(22);
-            Click(state, view, Across + Down - c.direction, 5);  // an index of the wrong direction would show
-            PuzzleState expected = state;
-            Answer(state, view, c.direction, c.index, c.text);
-            std::vector<std::string> calls{"disable Command1"};
-            int j = 0;
-            for (const QString& drawn : QString::fromLatin1(c.drawn.data(), qsizetype(c.drawn.size())).split(u'|')) {
-                const int x = c.first.x + (c.direction == Across ? 77 * j : 0),
-                          y = c.first.y + (c.direction == Down ? 52 * j : 0);
-                const std::string at = std::to_string(x) + " " + std::to_string(y);
-                calls.push_back("fill " + at + " " + std::to_string(x + 15) + " " + std::to_string(y + 20) + " ffffff");
-                calls.push_back("draw " + at + " " + drawn.toLatin1().toStdString());
-                ++j;
+            SeededRandom random(1);
+            Play play(GeneratePuzzle(GetLevel(c.level), random));
+            const ClueRef other{c.clue.direction == Direction::Across ? Direction::Down : Direction::Across, 1};
+            QVERIFY(play.choose(other));
+            play.confirm("12");
+            const int otherAnswer = play.answer(other);
+            QVERIFY(play.choose(c.clue));
+            std::string written;
+            const std::vector<WrittenCell> cells = play.confirm(c.text);
+            for (std::size_t j = 0; j < cells.size(); ++j) {
+                QCOMPARE(cells[j].cell,
+                         play.puzzle().entries(c.clue.direction)[std::size_t(c.clue.index)].entry->cells[j]);
+                written += cells[j].character + "|";
             }
-            QCOMPARE(view.calls, calls);
-            QCOMPARE(view.texts[Control::Text3], c.text);
-            (c.direction == Across ? expected.HorizontalAnswers : expected.VerticalAnswers)[c.index] = Integer(c.value);
-            QVERIFY(state.HorizontalAnswers == expected.HorizontalAnswers &&
-                    state.VerticalAnswers == expected.VerticalAnswers);
+            QCOMPARE(written, c.written);
+            QCOMPARE(play.answer(c.clue), c.value);
+            QCOMPARE(play.answer(other), otherAnswer);
         }
+        SeededRandom random(1);
+        Play unchosen(GeneratePuzzle(GetLevel(1), random));
+        QVERIFY(unchosen.confirm("47").empty());
+        QVERIFY(!unchosen.choose({Direction::Down, 8}));
     }
 
-    // Confirming again blanks every cell anew and replaces the answer; the check counts only an
-    // entry's own confirmed, non-zero answer, the last one given, up to the level's every entry.
-    void againReplacesAndTheCheckCountsOnlyAnEntrysOwnAnswer()
+    // The check counts an entry's own non-zero answer when it is its solution, the last one given; the
+    // digits a crossing entry wrote do not count. Every entry of a level right gives the full counts.
+    void theCheckCountsOnlyAnEntrysOwnAnswer()
     {
-        PuzzleState state;
-        RecordingView view;
-        state.CurrentLevel = 2;
-        Answer(state, view, Down, 5, "123");
-        Answer(state, view, Down, 5, "9");
-        QVERIFY(view.calls[4] == "draw 415 182 " && state.VerticalAnswers[5] == 900);
-        state = PuzzleState();
-        state.CurrentLevel = 1;
-        const auto counts = [&state] { return std::pair(CountCorrect(state).across, CountCorrect(state).down); };
-        QCOMPARE(counts(), std::pair(0, 0));  // answers 0 match solutions 0 but are no answers
-        state.HorizontalSolutions[0] = 47;    // A
-        state.VerticalSolutions[0] = 71;      // B starts in A's second cell
-        state.HorizontalSolutions[1] = 35;    // C
-        Answer(state, view, Across, 0, "47");
-        QCOMPARE(counts(), std::pair(1, 0));
-        Answer(state, view, Across, 1, "35");
-        Answer(state, view, Across, 1, "36");
-        Answer(state, view, Down, 0, "71");
-        QCOMPARE(counts(), std::pair(1, 1));
-        // Every entry of a level answered right: the full counts, in the message, and nothing else changes.
-        for (auto [level, across, down] : {std::tuple(1, 9, 8), {2, 8, 7}, {3, 7, 6}}) {
-            PuzzleState state;
-            RecordingView view;
-            state.CurrentLevel = Integer(level);
-            for (const auto& entries : {FindLevel(level)->geometry.across, FindLevel(level)->geometry.down}) {
-                for (const GridEntry& e : entries) {
-                    const std::string digits(std::size_t(e.length), char('1' + e.index));
-                    (e.direction == Across ? state.HorizontalSolutions : state.VerticalSolutions)[e.index] =
-                        Integer(std::stoi(digits));
-                    Answer(state, view, e.direction, e.index, digits);
+        SeededRandom random(3);
+        Play play(GeneratePuzzle(GetLevel(1), random));
+        const auto answer = [&play](Direction direction, int index, int number) {
+            play.choose({direction, index});
+            play.confirm(std::to_string(number));
+        };
+        const auto& across = play.puzzle().across;
+        answer(Direction::Across, 0, across[0].number);  // A, whose second digit starts B
+        answer(Direction::Across, 1, across[1].number);
+        answer(Direction::Across, 1, across[1].number % 10 == 9 ? across[1].number - 1 : across[1].number + 1);
+        answer(Direction::Down, 1, 0);
+        QCOMPARE(play.countCorrect().across, 1);
+        QCOMPARE(play.countCorrect().down, 0);
+        for (const auto& [level, across, down] : {std::tuple(1, 9, 8), {2, 8, 7}, {3, 7, 6}}) {
+            Play full(GeneratePuzzle(GetLevel(level), random));
+            for (const Direction direction : {Direction::Across, Direction::Down})
+                for (const PuzzleEntry& e : full.puzzle().entries(direction)) {
+                    full.choose({direction, e.entry->index});
+                    full.confirm(std::to_string(e.number));
                 }
-            }
-            view.calls.clear();
-            CheckAnswers(state, view);
-            QCOMPARE(view.calls,
-                     std::vector<std::string>{"message Giusti Orizzontali  " + std::to_string(across) +
-                                              " dati\r\nGiusti Verticali  " + std::to_string(down) + " dati"});
+            QCOMPARE(CheckMessage(full.countCorrect()), "Giusti Orizzontali  " + std::to_string(across) +
+                                                            " dati\r\nGiusti Verticali  " + std::to_string(down) +
+                                                            " dati");
         }
     }
 };

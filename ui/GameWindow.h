@@ -1,0 +1,100 @@
+// The game's window: the grid, a column of clues on each side of it, the answer box, the three
+// buttons and the menus, laid out from the window's design and fitted to the screen.
+#pragma once
+
+#include "Play.h"
+#include "ScreenFit.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <vector>
+
+class ClueLabel;
+class FrameKeeper;
+class GridBox;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+inline constexpr Rgb ChosenClueColour{200, 200, 0};
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The client area the design was drawn for, in twips.
+    static constexpr DesignRect DesignClient{0, 0, 11880, 8190};
+
+    GameWindow();
+
+    GridBox* grid() const { return grid_; }
+    QLineEdit* answerBox() const { return answerBox_; }
+    QPushButton* confirmButton() const { return confirmButton_; }
+    QPushButton* newPuzzleButton() const { return newPuzzleButton_; }
+    QPushButton* checkButton() const { return checkButton_; }
+    QLabel* heading(Direction direction) const { return headings_[Side(direction)]; }
+    // A clue row's letter and text; nullptr past the rows the window has.
+    QLabel* clueLetter(ClueRef clue) const;
+    ClueLabel* clueText(ClueRef clue) const;
+    QAction* quitAction() const { return quitAction_; }
+    QAction* levelAction(int level) const { return levelActions_[static_cast<std::size_t>(level - 1)]; }
+    QAction* helpAction() const { return helpAction_; }
+    QAction* infoAction() const { return infoAction_; }
+    // The client area below the menu bar, on which every control sits.
+    QWidget* client() const { return centralWidget(); }
+
+    // The level's colours on the window, the headings and the buttons.
+    void showColours(const Level& level);
+    // The puzzle's letters and clues in as many rows as its level has, none chosen; "Conferma" off
+    // and the answer box emptied.
+    void showPuzzle(const Puzzle& puzzle);
+    // The clue highlighted, the answer box emptied, it and "Conferma" on.
+    void showChosen(ClueRef clue);
+    // "Conferma" and the answer box off.
+    void disarm();
+
+    // Takes its share of the screen, centred, the controls scaled with it; see fitControls().
+    void fitToScreen();
+    // Every control with its rectangle in the design.
+    struct Placed {
+        QWidget* widget;
+        DesignRect design;
+    };
+    const std::vector<Placed>& placedControls() const { return placed_; }
+
+signals:
+    void clueClicked(ClueRef clue);
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
+    template <typename T> T* place(T* widget, const DesignRect& design, const char* font, double points);
+    void addClueRow(Direction direction, int index);
+    void createMenus();
+    void setBackColour(QWidget* widget, Rgb colour);
+    void switchOff(QWidget* widget);
+    void refreshClueNames(ClueRef clue);
+    // The controls at their design rectangles scaled to the client area; then the grid shown at its
+    // natural size, or, where that would cover another control (a small screen), just small enough
+    // not to; a heading or a button whose caption no longer fits grows to the right, into free space.
+    void fitControls();
+
+    GridBox* grid_;
+    std::array<QLabel*, 2> headings_{};
+    QPushButton* newPuzzleButton_;
+    QLineEdit* answerBox_;
+    QPushButton* confirmButton_;
+    QPushButton* checkButton_;
+    std::array<std::vector<QLabel*>, 2> letters_;
+    std::array<std::vector<ClueLabel*>, 2> clues_;
+    QAction* quitAction_ = nullptr;
+    std::array<QAction*, LevelCount> levelActions_{};
+    QAction* helpAction_ = nullptr;
+    QAction* infoAction_ = nullptr;
+    std::vector<Placed> placed_;
+    FrameKeeper* keeper_ = nullptr;
+};
