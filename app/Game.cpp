@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,10 @@ Game::Game(const QString& applicationFolder)
     : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
 {
     connect(&window_, &GameWindow::clueClicked, this, &Game::chooseClue);
+    connect(window_.grid(), &GridBox::chooseClueAt, this, [this](Cell cell) {
+        if (const auto clue = ClueAt(*level_, cell, play_.chosen()))
+            chooseClue(*clue);
+    });
     connect(window_.confirmButton(), &QPushButton::clicked, this, &Game::confirmAnswer);
     connect(window_.newPuzzleButton(), &QPushButton::clicked, this, &Game::newPuzzle);
     connect(window_.checkButton(), &QPushButton::clicked, this, &Game::checkAnswers);
@@ -59,9 +64,14 @@ void Game::newPuzzle()
     const bool shown = window_.grid()->showLevel(*level_, picture);
     play_ = Play(GeneratePuzzle(*level_, random_));
     window_.showPuzzle(play_.puzzle());
-    // Play goes on with a blank grid; the player learns which file is missing or unreadable.
-    if (!shown)
-        ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1").arg(picture));
+    // Play goes on with the grid drawn by the game; the player learns once which file is missing
+    // or damaged, not at every new puzzle.
+    if (!shown && !unreadPictures_.contains(picture)) {
+        unreadPictures_.insert(picture);
+        ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1\n\n"
+                                                 "La griglia è disegnata dal gioco: si può giocare come sempre.")
+                                      .arg(QDir::toNativeSeparators(picture)));
+    }
 }
 
 void Game::chooseClue(ClueRef clue)
@@ -84,22 +94,23 @@ void Game::checkAnswers()
 
 void Game::openManual()
 {
-    OpenWithDesktop(dataFile(QStringLiteral("Quadrivello.pdf")));
+    const QString manual = dataFile(QStringLiteral("Quadrivello.pdf"));
+    if (!QFileInfo(manual).isFile())
+        ShowGameMessage(&window_, QStringLiteral("Il manuale non c'è: dovrebbe essere il file\n%1\n\n"
+                                                 "Reinstalla il gioco o chiedi a chi l'ha installato.")
+                                      .arg(QDir::toNativeSeparators(manual)));
+    // A URL, never a command line: whatever the path holds reaches the opener as one file name.
+    // The opener is started detached; only whether it could be started is known.
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+        ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
+                                                 "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
+                                                 "ha installato il gioco.")
+                                      .arg(QDir::toNativeSeparators(manual)));
 }
 
 void Game::showInformation()
 {
     ShowGameMessage(&window_, InformationText());
-}
-
-void OpenWithDesktop(const QString& path)
-{
-    // A file that is not there is not handed on, so no viewer comes up to complain about it.
-    if (!QFileInfo(path).isFile())
-        return;
-    // A URL, never a command line: whatever the path holds reaches the opener as one file name.
-    // The opener is started detached and its result is not looked at.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString InformationText()

@@ -6,13 +6,8 @@
 #include "RandomSource.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
-
-class QWidget;
-
-// Hands a file to the application the desktop opens its type with. The game does not wait for that
-// application; a missing file or a desktop that cannot open it shows nothing.
-void OpenWithDesktop(const QString& path);
 
 // The text of the "Info" box: author line, contact line and the two lines of the terms of use.
 QString InformationText();
@@ -35,6 +30,8 @@ public:
     void chooseClue(ClueRef clue);
     void confirmAnswer();
     void checkAnswers();
+    // Hands the manual to the program the desktop opens PDF files with, without waiting for it; says
+    // why when the manual is missing or no program could be started for it.
     void openManual();
     void showInformation();
 
@@ -46,4 +43,5 @@ private:
     GameWindow window_;
     SeededRandom random_;
     Play play_;
+    QSet<QString> unreadPictures_;  // grid pictures already reported as unreadable
 };

@@ -1,7 +1,6 @@
 // The grids of the three levels, and how a grid's entries are found in it.
 #include "Levels.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 Level::Level(int number, std::array<std::string_view, GridRows> grid, std::string_view pictureFile, Rgb panelColour,
@@ -85,12 +84,4 @@ const Level& GetLevel(int number)
     if (number < 1 || number > LevelCount)
         throw std::out_of_range("there are three levels");
     return levels[static_cast<std::size_t>(number - 1)];
-}
-
-int MostEntries(Direction direction)
-{
-    std::size_t most = 0;
-    for (int number = 1; number <= LevelCount; ++number)
-        most = std::max(most, GetLevel(number).entries(direction).size());
-    return static_cast<int>(most);
 }

@@ -77,5 +77,3 @@ private:
 
 // Levels 1, 2 and 3; any other number is a caller's mistake.
 const Level& GetLevel(int number);
-// The most entries any level has in that direction: as many clue rows as the window shows.
-int MostEntries(Direction direction);

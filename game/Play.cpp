@@ -53,6 +53,18 @@ CheckCounts Play::countCorrect() const
     return counts;
 }
 
+std::optional<ClueRef> ClueAt(const Level& level, Cell cell, std::optional<ClueRef> chosen)
+{
+    const Entry* across = level.entryThrough(cell, Direction::Across);
+    const Entry* down = level.entryThrough(cell, Direction::Down);
+    const bool acrossChosen = across != nullptr && chosen == ClueRef{Direction::Across, across->index};
+    if (across != nullptr && (down == nullptr || !acrossChosen))
+        return ClueRef{Direction::Across, across->index};
+    if (down != nullptr)
+        return ClueRef{Direction::Down, down->index};
+    return std::nullopt;
+}
+
 std::string CheckMessage(CheckCounts counts)
 {
     return "Giusti Orizzontali " + NumberText(counts.across) + " dati\r\nGiusti Verticali " + NumberText(counts.down) +

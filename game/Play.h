@@ -53,5 +53,10 @@ private:
     std::vector<int> acrossAnswers_, downAnswers_;
 };
 
+// The clue a player choosing at a cell wants: the across entry through it, or, when that is the
+// clue already chosen, the down one, so that choosing again turns between them; a direction with no
+// entry through the cell is passed over. Nothing for a black cell.
+std::optional<ClueRef> ClueAt(const Level& level, Cell cell, std::optional<ClueRef> chosen);
+
 // "Giusti Orizzontali  N dati" CR LF "Giusti Verticali  M dati".
 std::string CheckMessage(CheckCounts counts);

@@ -7,6 +7,7 @@
 #include "PuzzleChecker.h"
 #include "Version.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -107,6 +108,8 @@ class TestWindow : public QObject {
     GameWindow& w = game_.window();
 
 private slots:
+    void initTestCase() { Start(game_); }
+
     // The design as built; "Info" shows the author with the version, a contact that invents no
     // address, two lines of terms naming the licence, in a plain box titled as the game's boxes are.
     void builtFromTheDesignWithItsInfo()
@@ -137,14 +140,11 @@ private slots:
         QCOMPARE(boxes.caught[0].text, QString(InformationText()).replace("\n\r", "\n"));
     }
 
-    // Start-up shows a level-1 puzzle and nothing hidden; each level item its own level, its colours read
-    // back from the screen, its clue rows and no others.
+    // Start-up shows a level-1 puzzle; each level item its own level, its colours read back from the
+    // screen, its clue rows and nothing hidden that a screen reader could find.
     void startUpAndLevelItemsShowTheirLevel()
     {
-        Start(game_);
         QCOMPARE(PuzzleProblem(game_.play().puzzle()), std::string());
-        for (QWidget* control : w.client()->findChildren<QWidget*>())
-            QVERIFY2(control->isVisible(), qPrintable(Name(control)));
         const int levels[] = {1, 2, 3, 1, 1};
         for (int step = 0; step < 5; ++step) {
             const int n = levels[step];
@@ -162,8 +162,9 @@ private slots:
                          QColor(panel.r, panel.g, panel.b));
             for (QWidget* widget : {w.confirmButton(), w.newPuzzleButton(), w.checkButton()})
                 QCOMPARE(rendered(widget, QPoint(4, 4)), QColor(button.r, button.g, button.b));
-            QCOMPARE(w.clueText({Direction::Across, 8})->isVisible(), n == 1);
-            QCOMPARE(w.clueLetter({Direction::Down, 6})->isVisible(), n != 3);
+            QCOMPARE(w.client()->findChildren<ClueLabel*>().size(), qsizetype(n == 1 ? 17 : n == 2 ? 15 : 13));
+            for (QWidget* control : w.client()->findChildren<QWidget*>())
+                QVERIFY2(control->isVisible(), qPrintable(Name(control)));
         }
     }
 
@@ -211,12 +212,106 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.grid());
     }
 
+    // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
+    // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space.
+    void aWholeLevelWithTheKeyboardAlone()
+    {
+        game_.chooseLevel(1);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.checkButton()->setFocus();
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.grid());
+        const QColor frame = w.grid()->grab().toImage().pixelColor(w.grid()->contentsRect().topLeft() + QPoint(2, 25));
+        QCOMPARE(frame, QColor(0, 90, 220));  // the cursor, on A
+        for (const auto& [k, row, column] : {std::tuple(Qt::Key_End, 4, 5),
+                                             {Qt::Key_Home, 0, 0},
+                                             {Qt::Key_Right, 0, 1},
+                                             {Qt::Key_Right, 0, 3},
+                                             {Qt::Key_Down, 2, 3}}) {
+            key(k);  // over black cells: from B right to C, from C down to M
+            QCOMPARE(w.grid()->cursor(), (Cell{row, column}));
+        }
+        MessageBoxCatcher boxes;
+        for (const Direction direction : {Direction::Across, Direction::Down}) {
+            for (const PuzzleEntry& e : game_.play().puzzle().entries(direction)) {
+                QTest::keyClicks(QApplication::focusWidget(), QString(QChar(e.entry->letter)).toLower());
+                for (int presses = 0; presses < 2 && game_.play().chosen() != ClueRef{direction, e.entry->index};
+                     ++presses)
+                    key(Qt::Key_Space);
+                QTest::keyClicks(QApplication::focusWidget(), QString::number(e.number));
+                QCOMPARE(QApplication::focusWidget(), w.answerBox());
+                key(Qt::Key_Tab);
+                key(Qt::Key_Space);
+                QCOMPARE(QApplication::focusWidget(), w.grid());
+                QCOMPARE(w.grid()->cursor(), e.entry->cells.front());
+            }
+        }
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Space);
+        QCOMPARE(boxes.caught.size(), std::size_t(1));
+        QCOMPARE(boxes.caught[0].text, QStringLiteral("Giusti Orizzontali  9 dati\nGiusti Verticali  8 dati"));
+        w.activateWindow();  // after the message box
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F10);
+        QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
+    }
+
+    // A whole level through the accessibility tree alone: each clue pressed as a screen reader does,
+    // its number worked out from its name, inserted in the answer box named after it, "Conferma"
+    // pressed; the grid table's cells then read back every digit.
+    void aWholeLevelThroughTheAccessibilityTree()
+    {
+        game_.chooseLevel(2);
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w);
+        const auto find = [root](QAccessible::Role role, const QString& name) {
+            std::vector<QAccessibleInterface*> found, open{root};
+            while (!open.empty()) {
+                QAccessibleInterface* at = open.back();
+                open.pop_back();
+                for (int i = 0; i < at->childCount(); ++i)
+                    open.push_back(at->child(i));
+                if (at->role() == role && at->text(QAccessible::Name).startsWith(name))
+                    found.push_back(at);
+            }
+            return found;
+        };
+        QAccessibleInterface* box = find(QAccessible::EditableText, "Risposta").at(0);
+        QAccessibleInterface* confirm = find(QAccessible::Button, "Conferma").at(0);
+        const std::vector clues = find(QAccessible::RadioButton, "");
+        QCOMPARE(clues.size(), std::size_t(8 + 7));
+        for (QAccessibleInterface* clue : clues) {
+            clue->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY(clue->state().checked);
+            QCOMPARE(box->text(QAccessible::Name), "Risposta per " + clue->text(QAccessible::Name));
+            const QString number = QString::number(
+                EvaluateClue(" " + clue->text(QAccessible::Name).section(": ", 1).toStdString()).value_or(0));
+            box->editableTextInterface()->insertText(0, number);
+            confirm->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(confirm->state().disabled);  // a pressed button clicks a moment later
+        }
+        QAccessibleTableInterface* grid = find(QAccessible::Table, "Schema").at(0)->tableInterface();
+        QCOMPARE(grid->rowCount() * 10 + grid->columnCount(), 56);
+        for (int row = 0; row < GridRows; ++row) {
+            for (int column = 0; column < GridColumns; ++column) {
+                const Cell cell{row, column};
+                const char letter = game_.play().level().letterIn(cell);
+                QCOMPARE(grid->cellAt(row, column)->text(QAccessible::Name),
+                         !game_.play().level().isWhite(cell)
+                             ? QStringLiteral("casella nera")
+                             : (letter ? QString(QChar(letter)) + ", " : QString()) +
+                                   QString::number(game_.play().puzzle().digitIn(cell)));
+            }
+        }
+        QCOMPARE(game_.play().countCorrect().across + game_.play().countCorrect().down, 8 + 7);
+    }
+
     // No visible control covers another, every caption fits; the window takes its share of the screen
     // (of a 16:9 one if wider), centred, each control at its design rectangle scaled by the client's.
     void fitsTheScreen()
     {
-        if (!w.isVisible())
-            Start(game_);
         if (qEnvironmentVariableIsSet("QUADRIVELLO_TEST_FRAMED"))  // a window manager's frame arrives later
             QTRY_VERIFY(!w.windowHandle()->frameMargins().isNull());
         const auto near = [](double pixels, double expected) { return std::abs(pixels - std::round(expected)) <= 1; };
@@ -254,13 +349,12 @@ private slots:
     // black cells, letters; a digit's ink inside its box, not doubled. At ratio 1, the level's file.
     void gridAtTheScreensResolution()
     {
-        if (!w.isVisible())
-            Start(game_);
         using grid_geometry::ColumnLines, grid_geometry::RowLines;
         for (int level : {3, 2, 1}) {
             w.levelAction(level)->trigger();
             if (level == 1)
                 Answer(w, {Direction::Across, 0}, QStringLiteral("47"), {QPoint(30, 26), QPoint(107, 26)});
+            w.checkButton()->setFocus();  // no keyboard cursor on the grid
             const QImage shown = w.grid()->grab(w.grid()->contentsRect()).toImage();
             const double scale = double(shown.width()) / grid_geometry::Width;
             if (scale == 1.0)
@@ -274,8 +368,10 @@ private slots:
                 for (int i = 0, run = 0; i <= length; ++i) {
                     if (i < length && (along == 0 ? dark(i, across) : dark(across, i)))
                         ++run;
-                    else if (run > 0)
-                        lines.emplace_back(i - run, run), run = 0;
+                    else if (run > 0) {
+                        lines.emplace_back(i - run, run);
+                        run = 0;
+                    }
                 }
                 for (int position : along == 0 ? std::vector(ColumnLines.begin(), ColumnLines.end())
                                                : std::vector(RowLines.begin(), RowLines.end()))
@@ -335,40 +431,64 @@ private slots:
         QVERIFY(!QFile::exists(scratch.filePath("preso")));
     }
 
-    // A grid picture that is missing is named in a message and play goes on on a blank grid; every
-    // new puzzle shows the file as it is then, wiping what was drawn, and never an older decoding.
-    // Without the manual "Help" does nothing visible; "Esci" closes the window.
-    void missingAndChangingPictures()
+    // A grid picture missing, cut short or of another size is named once, in a message over the ready
+    // window, and the game draws the grid; a new puzzle shows the file as it is then, never an older
+    // decoding. "Help" says where the manual should be, or that no program opens it; "Esci" closes.
+    void unreadablePicturesAndManual()
     {
         QTemporaryDir folder;
         Game game(folder.path());
         MessageBoxCatcher catcher;
+        QString clueShown;
+        catcher.onShow = [&] { clueShown = game.window().clueText({Direction::Across, 0})->text(); };
         Start(game);
         QCOMPARE(catcher.caught.size(), std::size_t(1));
-        QVERIFY(catcher.caught[0].text.contains(QStringLiteral("Schema-01.bmp")));
-        QImage blank(460, 262, QImage::Format_RGB32), red = blank, blue = blank;
-        blank.fill(Qt::white), red.fill(Qt::red), blue.fill(Qt::blue);
-        QCOMPARE(game.window().grid()->picture(), blank);
+        QVERIFY(catcher.caught[0].text.contains(QDir::toNativeSeparators(folder.filePath("Dati/Schema-01.bmp"))));
+        QCOMPARE(clueShown.toStdString(), game.play().puzzle().across[0].clue);
+        const QImage drawn = QImage(AppDir + "/Dati/Schema-01.bmp").convertToFormat(QImage::Format_RGB32);
+        QImage red(460, 262, QImage::Format_RGB32), blue = red;
+        red.fill(Qt::red);
+        blue.fill(Qt::blue);
         const QString path = folder.filePath("Dati/Schema-01.bmp");
         QDir().mkpath(folder.filePath("Dati"));
         QVERIFY(red.save(path, "BMP"));
-        for (QImage* expected : {&red, &red, &blue, &blank}) {
+        enum Change {
+            Same,
+            Newer,
+            CutShort,
+            OtherSize,
+            Gone
+        };
+        for (const auto& [change, expected] :
+             {std::pair(Same, red), {Same, red}, {Newer, blue}, {CutShort, drawn}, {OtherSize, drawn}, {Gone, drawn}}) {
             QFile file(path);  // the same name, other content and another time stamp
-            if (expected == &blue) {
-                QVERIFY(blue.save(path, "BMP"));
-                file.open(QIODevice::ReadWrite);
-                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-            }
-            if (expected == &blank)  // gone: reported again, and the grid is blank
-                QVERIFY(QFile::remove(path));
+            if (change == Newer || change == OtherSize)
+                QVERIFY((change == Newer ? blue : red.scaled(200, 100)).save(path, "BMP"));
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(QDateTime::currentDateTime().addSecs(60 * change), QFileDevice::FileModificationTime);
+            if (change == CutShort)
+                file.resize(file.size() / 2);
+            if (change == Gone)
+                file.remove();
+            file.close();
             game.newPuzzle();
-            QCOMPARE(game.window().grid()->picture(), *expected);
+            QCOMPARE(game.window().grid()->picture(), expected);
             game.window().grid()->write({0, 0}, QStringLiteral("8"));
         }
+        QCOMPARE(catcher.caught.size(), std::size_t(1));
         DesktopCatcher desktop;
+        game.openManual();  // missing
+        QDir().mkpath(folder.filePath("Dati/Quadrivello.pdf"));
+        game.openManual();  // a folder: no manual either
+        QDir().rmdir(folder.filePath("Dati/Quadrivello.pdf"));
+        QVERIFY(QFile::copy(AppDir + "/Dati/Quadrivello.pdf", folder.filePath("Dati/Quadrivello.pdf")));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));  // the offscreen desktop opens nothing
         game.openManual();
         QVERIFY(desktop.urls.isEmpty());
-        QCOMPARE(catcher.caught.size(), std::size_t(2));
+        QCOMPARE(catcher.caught.size(), std::size_t(4));
+        QVERIFY(catcher.caught[1].text.contains(QDir::toNativeSeparators(folder.filePath("Dati/Quadrivello.pdf"))));
+        QVERIFY(catcher.caught[1].text.startsWith("Il manuale non c'è"));
+        QVERIFY(catcher.caught[3].text.startsWith("Nessun programma"));
         game.window().quitAction()->trigger();
         QVERIFY(!game.window().isVisible());
     }
@@ -392,8 +512,6 @@ private slots:
                 "\xD800")
                 .split(u'|');
         MessageBoxCatcher boxes;
-        if (!w.isVisible())
-            Start(game_);
         game_.random().Seed(played);  // the game seeds itself from the clock; the soak's seed makes it replayable
         Click(w.newPuzzleButton());
         bool armed = false;  // a clue clicked since the last "Conferma" or new puzzle

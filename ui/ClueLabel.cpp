@@ -1,6 +1,7 @@
 // Click detection for clue texts.
 #include "ClueLabel.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 void ClueLabel::mousePressEvent(QMouseEvent* event)
@@ -16,4 +17,15 @@ void ClueLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void ClueLabel::setChosen(bool chosen)
+{
+    if (chosen == chosen_)
+        return;
+    chosen_ = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }

@@ -8,6 +8,10 @@ class ClueLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Whether this is the clue chosen; a screen reader is told when it changes.
+    bool isChosen() const { return chosen_; }
+    void setChosen(bool chosen);
+
 signals:
     void clicked();
 
@@ -17,4 +21,5 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool chosen_ = false;
 };

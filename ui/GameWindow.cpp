@@ -2,6 +2,7 @@
 #include "GameWindow.h"
 
 #include "ClueLabel.h"
+#include "GameAccessibility.h"
 #include "GridBox.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -60,6 +62,7 @@ QSize DesignClientSize()
 
 GameWindow::GameWindow()
 {
+    InstallGameAccessibility();
     setWindowTitle(QStringLiteral("Quadrivello"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
     auto* area = new QWidget(this);
@@ -86,15 +89,25 @@ GameWindow::GameWindow()
     }
     for (QPushButton* button : {newPuzzleButton_, confirmButton_, checkButton_})
         setBackColour(button, DesignButton);
-    for (const Direction direction : {Direction::Across, Direction::Down}) {
-        for (int i = 0; i < MostEntries(direction); ++i)
-            addClueRow(direction, i);
-    }
+    setClueRows(GetLevel(1));
     // Tab goes from the grid to the answer box and on through the buttons.
     setTabOrder(grid_, answerBox_);
     setTabOrder(answerBox_, confirmButton_);
     setTabOrder(confirmButton_, newPuzzleButton_);
     setTabOrder(newPuzzleButton_, checkButton_);
+    connect(grid_, &GridBox::answerStarted, this, [this](const QString& start) {
+        if (!answerBox_->isEnabled())
+            return;
+        answerBox_->setFocus(Qt::OtherFocusReason);
+        answerBox_->insert(start);
+    });
+    connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+            grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
+    // F10 opens the menus from the keyboard, as on most desktops.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 
     resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
 }
@@ -109,6 +122,30 @@ template <typename T> T* GameWindow::place(T* widget, const DesignRect& design, 
     return widget;
 }
 
+void GameWindow::setClueRows(const Level& level)
+{
+    const auto& entries = [&level](Direction direction) { return level.entries(direction); };
+    if (letters_[0].size() == entries(Direction::Across).size() &&
+        letters_[1].size() == entries(Direction::Down).size())
+        return;
+    // Rows a level does not have are not built, so that a screen reader finds only the clues a
+    // player sees; all rows are built again, so that they keep the reading order.
+    for (std::size_t side = 0; side < 2; ++side) {
+        for (QLabel* row : letters_[side])
+            delete row;
+        for (QLabel* row : clues_[side])
+            delete row;
+        letters_[side].clear();
+        clues_[side].clear();
+    }
+    placed_.resize(FixedControls);
+    for (const Direction direction : {Direction::Across, Direction::Down})
+        for (int i = 0; i < static_cast<int>(entries(direction).size()); ++i)
+            addClueRow(direction, i);
+    if (keeper_ != nullptr)
+        fitControls();
+}
+
 void GameWindow::addClueRow(Direction direction, int index)
 {
     const std::size_t side = Side(direction);
@@ -117,6 +154,7 @@ void GameWindow::addClueRow(Direction direction, int index)
     letters_[side].push_back(letter);
     clues_[side].push_back(clue);
     for (QLabel* label : {letter, static_cast<QLabel*>(clue)}) {
+        label->show();
         label->setTextFormat(Qt::PlainText);
         // A thin black line drawn in the label's text colour, the text one pixel inside it.
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -187,22 +225,17 @@ void GameWindow::showPuzzle(const Puzzle& puzzle)
 {
     switchOff(confirmButton_);
     answerBox_->clear();
+    answerBox_->setAccessibleName(QStringLiteral("Risposta"));
+    setClueRows(*puzzle.level);
     for (const Direction direction : {Direction::Across, Direction::Down}) {
-        const auto& entries = puzzle.entries(direction);
-        for (int i = 0; i < static_cast<int>(letters_[Side(direction)].size()); ++i) {
-            QLabel* letter = clueLetter({direction, i});
-            ClueLabel* clue = clueText({direction, i});
-            const bool used = i < static_cast<int>(entries.size());
-            if (used) {
-                const PuzzleEntry& entry = entries[static_cast<std::size_t>(i)];
-                setBackColour(letter, White);
-                setBackColour(clue, White);
-                letter->setText(QString(QChar::fromLatin1(entry.entry->letter)));
-                clue->setText(QString::fromStdString(entry.clue));
-                refreshClueNames({direction, i});
-            }
-            letter->setVisible(used);
-            clue->setVisible(used);
+        for (const PuzzleEntry& entry : puzzle.entries(direction)) {
+            const ClueRef ref{direction, entry.entry->index};
+            setBackColour(clueLetter(ref), White);
+            setBackColour(clueText(ref), White);
+            clueText(ref)->setChosen(false);
+            clueLetter(ref)->setText(QString(QChar::fromLatin1(entry.entry->letter)));
+            clueText(ref)->setText(QString::fromStdString(entry.clue));
+            refreshClueNames(ref);
         }
     }
 }
@@ -211,15 +244,17 @@ void GameWindow::showChosen(ClueRef chosen)
 {
     confirmButton_->setEnabled(true);
     answerBox_->setEnabled(true);
-    // Every row turns plain, hidden ones too, so at most one clue is ever highlighted.
+    // Every row turns plain, so at most one clue is ever highlighted.
     for (const Direction direction : {Direction::Across, Direction::Down}) {
         for (int i = 0; i < static_cast<int>(letters_[Side(direction)].size()); ++i) {
             const Rgb colour = ClueRef{direction, i} == chosen ? ChosenClueColour : White;
             setBackColour(clueText({direction, i}), colour);
             setBackColour(clueLetter({direction, i}), colour);
+            clueText({direction, i})->setChosen(ClueRef{direction, i} == chosen);
         }
     }
     answerBox_->clear();
+    answerBox_->setAccessibleName(QStringLiteral("Risposta per ") + clueText(chosen)->accessibleName());
 }
 
 void GameWindow::disarm()

@@ -34,7 +34,7 @@ public:
     QPushButton* newPuzzleButton() const { return newPuzzleButton_; }
     QPushButton* checkButton() const { return checkButton_; }
     QLabel* heading(Direction direction) const { return headings_[Side(direction)]; }
-    // A clue row's letter and text; nullptr past the rows the window has.
+    // A clue row's letter and text; nullptr past the rows of the level shown.
     QLabel* clueLetter(ClueRef clue) const;
     ClueLabel* clueText(ClueRef clue) const;
     QAction* quitAction() const { return quitAction_; }
@@ -72,7 +72,10 @@ protected:
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
+    static constexpr std::size_t FixedControls = 7;  // the grid, the headings, the answer box and the buttons
     template <typename T> T* place(T* widget, const DesignRect& design, const char* font, double points);
+    // As many clue rows as the level has entries.
+    void setClueRows(const Level& level);
     void addClueRow(Direction direction, int index);
     void createMenus();
     void setBackColour(QWidget* widget, Rgb colour);

@@ -4,13 +4,49 @@
 #include "GridGeometry.h"
 #include "GridPicture.h"
 
+#include <QAccessible>
+#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 
-GridBox::GridBox(const Level& level, QWidget* parent) : QFrame(parent), level_(&level)
+namespace {
+
+// A BMP whose header promises more pixels than the file holds was cut short: Qt would show what is
+// missing as black.
+bool CutShort(const QByteArray& bytes)
+{
+    if (!bytes.startsWith("BM") || bytes.size() < 34)
+        return false;
+    const auto at = [&bytes](int offset) { return bytes.constData() + offset; };
+    if (qFromLittleEndian<quint32>(at(30)) != 0)  // compressed: its length is not known from the header
+        return false;
+    const qint64 width = qFromLittleEndian<qint32>(at(18)), height = qFromLittleEndian<qint32>(at(22));
+    const qint64 stride = (width * qFromLittleEndian<quint16>(at(28)) + 31) / 32 * 4;
+    return qFromLittleEndian<quint32>(at(10)) + stride * std::abs(height) > bytes.size();
+}
+
+// The grid picture in the file, or none when it cannot be read, was cut short or has another size.
+QImage ReadGridPicture(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QImage image;
+    if (CutShort(bytes) || !image.loadFromData(bytes) ||
+        image.size() != QSize(grid_geometry::Width, grid_geometry::Height))
+        return {};
+    return image;
+}
+
+}  // namespace
+
+GridBox::GridBox(const Level& level, QWidget* parent) : QFrame(parent), level_(&level), cursor_(whiteCells().front())
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(BorderWidth);
@@ -24,31 +60,31 @@ bool GridBox::showLevel(const Level& level, const QString& pictureFile)
     const QFileInfo file(pictureFile);
     if (file.exists() && pictureFile == lastFile_.path && file.size() == lastFile_.size &&
         file.lastModified() == lastFile_.modified) {
-        setPicture(lastFile_.image, &level);
+        setPicture(lastFile_.image, level);
         return true;
     }
-    QImage read;
-    if (!read.load(pictureFile)) {
-        QImage blank(grid_geometry::Width, grid_geometry::Height, QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        setPicture(blank, nullptr);
+    const QImage read = ReadGridPicture(pictureFile);
+    setPicture(read, level);
+    if (read.isNull())
         return false;
-    }
-    setPicture(read, &level);
     lastFile_ = Decoded{pictureFile, file.size(), file.lastModified(), image_};
     return true;
 }
 
-void GridBox::setPicture(const QImage& image, const Level* level)
+void GridBox::setPicture(const QImage& image, const Level& level)
 {
-    level_ = level;
-    image_ = loaded_ = image.convertToFormat(QImage::Format_RGB32);
+    level_ = &level;
+    image_ = image.convertToFormat(QImage::Format_RGB32);  // none: drawn from the level's map when needed
     written_.clear();
+    if (!level.isWhite(cursor_))
+        cursor_ = whiteCells().front();
     shown_ = QImage();
     // A scaled box may be too low for its grid (wide screens make the window low): a new picture
     // shows whole again.
     fitToPicture();
     update();
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
 }
 
 const QImage& GridBox::picture() const
@@ -66,7 +102,7 @@ void GridBox::setRoom(QSize room)
 
 void GridBox::fitToPicture()
 {
-    const QSize size = image_.isNull() ? QSize(grid_geometry::Width, grid_geometry::Height) : image_.size();
+    const QSize size(grid_geometry::Width, grid_geometry::Height);
     const int frame = 2 * frameWidth();
     double fit = 1.0;
     if (room_.isValid())
@@ -80,7 +116,7 @@ double GridBox::shownScale() const
 {
     // The screen's pixels per logical pixel, times the box's own shrinking where the picture would
     // not fit at its natural size.
-    return devicePixelRatioF() * std::min(1.0, double(contentsRect().width()) / picture().width());
+    return devicePixelRatioF() * std::min(1.0, double(contentsRect().width()) / grid_geometry::Width);
 }
 
 const QImage& GridBox::shownPicture() const
@@ -88,15 +124,11 @@ const QImage& GridBox::shownPicture() const
     const double scale = shownScale();
     if (scale == 1.0)
         return picture();
-    if (!shown_.isNull() && shown_.width() == std::lround(image_.width() * scale))
+    if (!shown_.isNull() && shown_.width() == std::lround(grid_geometry::Width * scale))
         return shown_;
-    // The level's grid is drawn afresh at this resolution (a blank box is scaled), then what was
-    // written into it is written again, at this resolution too.
-    const QSize size(static_cast<int>(std::lround(image_.width() * scale)),
-                     static_cast<int>(std::lround(image_.height() * scale)));
-    shown_ = level_ != nullptr ? grid_picture::Draw(*level_, scale)
-                               : loaded_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                     .convertToFormat(QImage::Format_RGB32);
+    // The level's grid is drawn afresh at this resolution, then what was written into it is
+    // written again, at this resolution too.
+    shown_ = grid_picture::Draw(*level_, scale);
     QPainter painter(&shown_);
     for (const Written& written : written_)
         paintWritten(painter, written, scale);
@@ -111,6 +143,92 @@ void GridBox::write(Cell cell, const QString& character)
     QPainter painter(&image_);
     paintWritten(painter, written_.back(), 1.0);
     shown_ = QImage();
+    update();
+    tellCellChanged(cell, QAccessible::NameChanged);
+}
+
+QString GridBox::shownIn(Cell cell) const
+{
+    const auto last =
+        std::find_if(written_.rbegin(), written_.rend(), [cell](const Written& w) { return w.cell == cell; });
+    return last == written_.rend() ? QString() : last->character;
+}
+
+void GridBox::setCursor(Cell cell)
+{
+    if (!level_->isWhite(cell) || cell == cursor_)
+        return;
+    cursor_ = cell;
+    update();
+    if (hasFocus())
+        tellCellChanged(cell, QAccessible::Focus);
+}
+
+void GridBox::tellCellChanged(Cell cell, int event) const
+{
+    QAccessibleEvent changed(const_cast<GridBox*>(this), static_cast<QAccessible::Event>(event));
+    changed.setChild(cell.row * GridColumns + cell.column);
+    QAccessible::updateAccessibility(&changed);
+}
+
+Cell GridBox::cellTowards(int key) const
+{
+    const int dr = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+    const int dc = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+    for (Cell cell{cursor_.row + dr, cursor_.column + dc};
+         cell.row >= 0 && cell.row < GridRows && cell.column >= 0 && cell.column < GridColumns;
+         cell = {cell.row + dr, cell.column + dc}) {
+        if (level_->isWhite(cell))
+            return cell;
+    }
+    return cursor_;
+}
+
+std::vector<Cell> GridBox::whiteCells() const
+{
+    std::vector<Cell> white;
+    for (int row = 0; row < GridRows; ++row)
+        for (int column = 0; column < GridColumns; ++column)
+            if (level_->isWhite({row, column}))
+                white.push_back({row, column});
+    return white;
+}
+
+void GridBox::keyPressEvent(QKeyEvent* event)
+{
+    const std::vector<Cell> white = whiteCells();
+    const QString text = event->text();
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        setCursor(cellTowards(key));
+    } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+        setCursor(key == Qt::Key_Home ? white.front() : white.back());
+    } else if (key == Qt::Key_Space) {
+        emit chooseClueAt(cursor_);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit answerStarted(QString());
+    } else if (text.size() == 1 && text[0] >= u'0' && text[0] <= u'9') {
+        emit answerStarted(text);
+    } else if (text.size() == 1 && text[0].toUpper() >= u'A' && text[0].toUpper() <= u'Z') {
+        const char letter = static_cast<char>(text[0].toUpper().unicode());
+        const auto at = std::find_if(white.begin(), white.end(), [&](Cell c) { return level_->letterIn(c) == letter; });
+        if (at != white.end())
+            setCursor(*at);
+    } else {
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void GridBox::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+    tellCellChanged(cursor_, QAccessible::Focus);
+}
+
+void GridBox::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
     update();
 }
 
@@ -146,4 +264,16 @@ void GridBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.drawImage(contentsRect().topLeft(), shownPicture());
+    if (!hasFocus())
+        return;
+    // The keyboard cursor: a thick blue frame just inside the cell's lines, clear on white and on
+    // the black cells' colour alike.
+    const double k = double(contentsRect().width()) / grid_geometry::Width;
+    const auto x = [&](int column) { return contentsRect().left() + grid_geometry::ColumnLines[column] * k; };
+    const auto y = [&](int row) { return contentsRect().top() + grid_geometry::RowLines[row] * k; };
+    constexpr double Width = 3;
+    painter.setPen(QPen(QColor(0, 90, 220), Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(
+        QRectF(QPointF(x(cursor_.column), y(cursor_.row)), QPointF(x(cursor_.column + 1), y(cursor_.row + 1)))
+            .adjusted(1 + Width / 2, 1 + Width / 2, -Width / 2, -Width / 2));
 }

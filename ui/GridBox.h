@@ -1,5 +1,5 @@
 // The grid box: a level's grid picture with what the player wrote into its cells, shown crisp at the
-// screen's resolution.
+// screen's resolution, and a keyboard cursor on one of its white cells.
 #pragma once
 
 #include "Levels.h"
@@ -19,11 +19,19 @@ public:
     // Shows the level's grid, drawn from its map, until a picture file is shown.
     explicit GridBox(const Level& level, QWidget* parent = nullptr);
 
-    // Shows the level's grid from its picture file, wiping whatever was written; false if the
-    // file cannot be read, and then the box is blank.
+    // Shows the level's grid from its picture file, wiping whatever was written. A file that cannot
+    // be read, was cut short or is not of the grid's size gives false, and the grid is then drawn
+    // from the level's map instead.
     bool showLevel(const Level& level, const QString& pictureFile);
     // Writes a character into a cell over a white box that blanks the cell's digit area.
     void write(Cell cell, const QString& character);
+
+    const Level& level() const { return *level_; }
+    // The character last written into a cell; empty when none was, or an empty one was.
+    QString shownIn(Cell cell) const;
+    // The white cell the keyboard is on, framed while the box has the focus.
+    Cell cursor() const { return cursor_; }
+    void setCursor(Cell cell);
 
     // The picture with what was written, in its own pixels.
     const QImage& picture() const;
@@ -35,8 +43,17 @@ public:
     // The font answers are written in, sized in pixels for the picture (the box's point size at 96 dpi).
     QFont writingFont() const;
 
+signals:
+    // Space on a cell: the player wants a clue through it.
+    void chooseClueAt(Cell cell);
+    // A digit or Enter: the player starts an answer (`start` is the digit, or empty).
+    void answerStarted(const QString& start);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The file last read and its decoded picture: showing the same unchanged file again ("Genera
@@ -51,16 +68,20 @@ private:
         Cell cell;
         QString character;
     };
-    void setPicture(const QImage& image, const Level* level);
+    void setPicture(const QImage& image, const Level& level);
     void fitToPicture();
     void paintWritten(QPainter& painter, const Written& written, double scale) const;
     double shownScale() const;
+    std::vector<Cell> whiteCells() const;  // in reading order
+    // The white cell the arrow key leads to from the cursor, or the cursor itself at the grid's edge.
+    Cell cellTowards(int key) const;
+    void tellCellChanged(Cell cell, int event) const;
 
-    const Level* level_;  // the level whose grid the picture is; none for a blank box
+    const Level* level_;
     Decoded lastFile_;
     mutable QImage image_;  // the picture with what was written; drawn from the level when first needed
-    QImage loaded_;         // the picture as shown before anything was written
     std::vector<Written> written_;
     QSize room_;
     mutable QImage shown_;  // image_ at shownScale(), made when first painted at that scale
+    Cell cursor_;           // declared after level_, which it is found in
 };

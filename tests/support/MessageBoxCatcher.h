@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <functional>
 #include <vector>
 
 class MessageBoxCatcher : public QObject {
@@ -13,6 +14,7 @@ public:
         bool plain = false;  // no icon and the OK button only
     };
     std::vector<Caught> caught;
+    std::function<void()> onShow;  // runs as each box shows, to look at what is behind it
 
     MessageBoxCatcher() { qApp->installEventFilter(this); }
     ~MessageBoxCatcher() override { qApp->removeEventFilter(this); }
@@ -20,6 +22,8 @@ public:
     {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Show) {
+            if (onShow)
+                onShow();
             caught.push_back(
                 {box->windowTitle(), box->text(),
                  box->buttons() == QList{box->button(QMessageBox::Ok)} && box->icon() == QMessageBox::NoIcon});
