@@ -33,6 +33,9 @@ struct ParsedArguments {
 // ("--livello 2", "--livello=2"); an option given twice is an error rather than a silent choice.
 ParsedArguments ParseArguments(const QStringList& arguments);
 
+// A seed written as digits, leading zeros allowed: none when it is not one, or is out of range.
+std::optional<std::uint32_t> SeedFromText(const QString& text);
+
 // What --help prints.
 QString HelpText();
 

@@ -152,8 +152,8 @@ private slots:
         }
     }
 
-    // Level 3, 2 sheets with solutions, seed 7: the command's report, pages and a pupil's sheet; the window
-    // set alike saves the same PDF and prints the same pages on another resolution and margins; a file is
+    // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's sheet;
+    // the window set alike saves the same PDF and prints the same pages on another resolution and margins; a file is
     // replaced only when asked, and then wholly.
     void commandAndWindowMakeTheSamePages()
     {
@@ -162,7 +162,7 @@ private slots:
             return Command({"-layout", folder.filePath(pdf), "-"}, QStringLiteral("pdftotext")).out;
         };
         const QString pdf = folder.filePath("comando.pdf");
-        QCOMPARE(Command({"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "7", "-o", pdf}).out,
+        QCOMPARE(Command({"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "0000000000007", "-o", pdf}).out,
                  "Scritto «" + QDir::toNativeSeparators(pdf) +
                      "»: 2 schede del livello 3 con le soluzioni, 3 pagine, seme 7.\n");
         const QStringList pages = text("comando.pdf").split(u'\f');
@@ -181,7 +181,7 @@ private slots:
         QTRY_VERIFY(window.findChild<QPrintPreviewWidget*>()->grab().toImage() != preview);
         window.findChild<QObject*>("schede")->setProperty("value", 2);
         window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
-        window.findChild<QObject*>("seme")->setProperty("text", "7");
+        window.findChild<QObject*>("seme")->setProperty("text", "0000000000007");
         QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);
