@@ -3,11 +3,14 @@
 #include "PrintedGrid.h"
 #include "RandomSource.h"
 #include "RecordingView.h"
+#include "SheetDocument.h"
 #include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
 #include <QDir>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,6 +44,41 @@ QStringList Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
+
+// A PDF writer whose dots are twice as tall as they are wide, as a 600 × 1200 dpi printer's; it paints
+// nothing, and keeps the transformation the page's first text is drawn with.
+class TallDots final : public QPdfWriter, QPaintEngine {
+public:
+    explicit TallDots(const QString& file) : QPdfWriter(file), QPaintEngine(AllFeatures) {}
+    QTransform firstText;
+
+protected:
+    int metric(PaintDeviceMetric which) const override
+    {
+        const int value = QPdfWriter::metric(which);
+        return which == PdmDpiY || which == PdmPhysicalDpiY || which == PdmHeight ? 2 * value : value;
+    }
+    QPaintEngine* paintEngine() const override { return const_cast<TallDots*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState& state) override
+    {
+        if (state.state() & DirtyTransform)
+            transform_ = state.transform();
+    }
+    void drawTextItem(const QPointF&, const QTextItem&) override
+    {
+        if (firstText.isIdentity())
+            firstText = transform_;
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+
+private:
+    QTransform transform_;
+};
 
 std::string Lines(const std::vector<std::string>& lines)
 {
@@ -152,9 +190,9 @@ private slots:
         }
     }
 
-    // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's sheet;
-    // the window set alike saves the same PDF and prints the same pages on another resolution and margins; a file is
-    // replaced only when asked, and then wholly.
+    // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's
+    // sheet; the window set alike saves the same PDF and prints the same pages on another resolution and
+    // margins, and on dots taller than wide; a file is replaced only when asked, and then wholly.
     void commandAndWindowMakeTheSamePages()
     {
         QTemporaryDir folder;
@@ -188,6 +226,9 @@ private slots:
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
         QVERIFY(window.printOn(printer));
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+        TallDots tall(folder.filePath("alta.pdf"));
+        QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
+        QCOMPARE(tall.firstText.m22(), 2 * tall.firstText.m11());
 
         QCOMPARE(Command({"--livello=1", "--sovrascrivi", "-o", pdf}).status, 0);
         QCOMPARE(text("comando.pdf").count(u'\f'), 1);
