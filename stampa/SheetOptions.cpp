@@ -2,6 +2,7 @@
 #include "SheetOptions.h"
 
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
@@ -45,8 +46,12 @@ std::optional<std::uint32_t> SeedFromText(const QString& text)
     return static_cast<std::uint32_t>(*seed);
 }
 
-ParsedArguments ParseArguments(const QStringList& arguments)
+ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
 {
+    QStringList arguments;
+    for (const QByteArray& argument : rawArguments)
+        arguments << QString::fromLocal8Bit(argument);
+
     // Help wins wherever it stands, so "--help" added to a wrong command still explains it.
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -113,7 +118,12 @@ ParsedArguments ParseArguments(const QStringList& arguments)
             // "-o --soluzioni" is a forgotten file name, not a file called "--soluzioni".
             if (value->isEmpty() || value->startsWith(QLatin1Char('-')))
                 return Failure(QStringLiteral("manca il nome del file dopo -o"));
+#ifdef Q_OS_UNIX
+            // "-o" takes no "=", so its value is a whole argument: the name is kept as its bytes.
+            options.output = rawArguments[i];
+#else
             options.output = *value;
+#endif
         }
     }
     if (options.output.isEmpty())

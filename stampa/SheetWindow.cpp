@@ -189,10 +189,11 @@ SaveResult SheetWindow::saveTo(const QString& path) const
 {
     const auto c = choice();
     if (!c)
-        return {SaveResult::Outcome::WriteFailed, QStringLiteral("manca il seme")};
+        return {SaveResult::Outcome::WriteFailed, "manca il seme"};
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
     // The file dialog has already asked before replacing a file.
-    return SaveBeside(path, true, [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
+    return SaveBeside(FilePathOf(path), true,
+                      [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
 }
 
 bool SheetWindow::printOn(QPrinter& printer) const
@@ -236,7 +237,7 @@ void SheetWindow::askAndSave()
     const SaveResult saved = saveTo(path);
     QApplication::restoreOverrideCursor();
     if (saved.outcome != SaveResult::Outcome::Saved) {
-        QString reason = saved.message;
+        QString reason = QString::fromUtf8(saved.message);
         reason[0] = reason[0].toUpper();
         showError(QStringLiteral("Le schede non sono state salvate.\n\n%1.").arg(reason));
     }

@@ -3,10 +3,10 @@
 #include "StampaCommand.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTextStream>
 #include <QTranslator>
 
 #include <cstdio>
@@ -45,9 +45,9 @@ int main(int argc, char** argv)
 {
     // Our own options are read before Qt sees them; Qt gets only the program name, so it cannot
     // take "-platform" or "-reverse" for itself.
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     qtHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
     int qtArgc = 1;
 
@@ -72,7 +72,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     QGuiApplication app(qtArgc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
     return RunStampa(arguments, out, err);
 }
