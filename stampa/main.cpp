@@ -1,4 +1,5 @@
 // quadrivello-stampa: printable Quadrivello puzzle sheets, from a window or from the command line.
+#include "PlatformFailure.h"
 #include "SheetWindow.h"
 #include "StampaCommand.h"
 
@@ -10,6 +11,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -53,6 +55,18 @@ int main(int argc, char** argv)
 
     // Started from the menu, with nothing to read: the teacher's window.
     if (arguments.isEmpty() && HasDisplay()) {
+        // A display that does not answer: say so, then be the command line, as when there is none.
+        OnPlatformFailure([](const QString& reason) {
+            QFile out;
+            QFile err;
+            out.open(stdout, QIODevice::WriteOnly);
+            err.open(stderr, QIODevice::WriteOnly);
+            err.write("quadrivello-stampa: non si può aprire la finestra: " + reason.toUtf8() + '\n');
+            const int status = RunStampa({}, out, err);
+            out.close();
+            err.close();
+            std::_Exit(status);
+        });
         QApplication app(qtArgc, argv);
         QGuiApplication::setDesktopFileName(QStringLiteral("quadrivello-stampa"));
         // Qt's own dialogs and buttons (the print and file dialogs, "OK") speak Italian like the

@@ -143,9 +143,9 @@ private slots:
         }
     }
 
-    // Each wrong command line (none at all, with no display), existing file, pipe, broken link, overlong
-    // name, missing or unwritable folder: its status and message, nothing written or half-written, last
-    // year's file and the pipe untouched.
+    // Each wrong command line (none at all, with no display or one that does not answer), existing file,
+    // pipe, broken link, overlong name, missing or unwritable folder: its status and message, nothing
+    // written or half-written, last year's file and the pipe untouched.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -200,6 +200,12 @@ private slots:
             QCOMPARE(Entries(folder.path()), (QStringList{"rotto.pdf", "tubo", "vecchio.pdf"}));
             QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "last year's sheets");
         }
+        const Run deadDisplay =
+            Command({"-c", "DISPLAY=:9876 QT_QPA_PLATFORM=xcb exec \"$0\"", QUADRIVELLO_STAMPA_PATH}, "sh");
+        QCOMPARE(deadDisplay.status, 2);
+        QCOMPARE(deadDisplay.err, "quadrivello-stampa: non si può aprire la finestra: lo schermo «:9876» non risponde\n"
+                                  "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
+                                  "Per l'aiuto: quadrivello-stampa --help\n");
     }
 
     // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's
