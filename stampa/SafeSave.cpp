@@ -1,88 +1,349 @@
 // The temporary file lives in the target's own folder, so the final move is a rename on one disk.
 #include "SafeSave.h"
 
+#include <QFile>
+#include <QIODevice>
+
+#ifdef Q_OS_UNIX
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#endif
 
 namespace {
 
-QString Quoted(const QString& text)
+using Outcome = SaveResult::Outcome;
+
+QByteArray Quoted(const QByteArray& shown)
 {
-    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(text));
+    return "«" + shown + "»";
 }
 
-SaveResult Failed(SaveResult::Outcome outcome, const QString& message)
+SaveResult Failed(Outcome outcome, const QByteArray& message)
 {
     return SaveResult{outcome, message};
 }
 
-SaveResult ExistsAlready(const QString& path)
+SaveResult ExistsAlready(const FilePath& path)
 {
-    return Failed(
-        SaveResult::Outcome::Exists,
-        QStringLiteral("il file %1 esiste già: scegli un altro nome o aggiungi --sovrascrivi").arg(Quoted(path)));
+    return Failed(Outcome::Exists,
+                  "il file " + Quoted(Shown(path)) + " esiste già: scegli un altro nome o aggiungi --sovrascrivi");
 }
 
-SaveResult CannotCreate(const QString& folder)
+// What became of the file is said too: a replacement that failed has left the old one in place.
+SaveResult WriteFailed(const FilePath& path, const QByteArray& cause, bool kept)
 {
-    return Failed(
-        SaveResult::Outcome::Unwritable,
-        QStringLiteral("non si può scrivere nella cartella %1: mancano i permessi o il disco è in sola lettura")
-            .arg(Quoted(folder)));
+    return Failed(Outcome::WriteFailed, "scrittura di " + Quoted(Shown(path)) + " non riuscita (" + cause + "): " +
+                                            (kept ? "il file è rimasto com'era" : "il file non è stato creato"));
 }
 
-SaveResult WriteFailed(const QString& path)
+// The cause when the pages themselves failed, with no error from the system.
+const QByteArray NotComposed = "il PDF non si è potuto comporre";
+
+#ifdef Q_OS_UNIX
+
+// The system's error, in Italian words for the usual ones and else in the system's own text.
+QByteArray Cause(int code)
 {
-    return Failed(
-        SaveResult::Outcome::WriteFailed,
-        QStringLiteral("scrittura di %1 non riuscita (disco pieno?): il file non è stato creato").arg(Quoted(path)));
+    switch (code) {
+    case ENOSPC: return "il disco è pieno";
+#ifdef EDQUOT
+    case EDQUOT: return "lo spazio concesso sul disco è esaurito";
+#endif
+    case EFBIG: return "il file è troppo grande";
+    case ENAMETOOLONG: return "il nome è troppo lungo";
+    case EACCES:
+    case EPERM: return "mancano i permessi";
+    case EROFS: return "il disco è in sola lettura";
+    case ENOENT: return "file o cartella inesistente";
+    case ENOTDIR: return "una parte del percorso non è una cartella";
+    case ELOOP: return "troppi collegamenti simbolici";
+    case EIO: return "errore di lettura o scrittura sul disco";
+    default: return std::strerror(code);
+    }
 }
+
+// What a name that is not a regular file stands for; empty for a regular file.
+QByteArray Kind(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "una cartella";
+    if (S_ISFIFO(mode))
+        return "una pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "un dispositivo";
+    if (S_ISSOCK(mode))
+        return "un socket";
+    return "un oggetto speciale";
+}
+
+SaveResult NotAFile(const FilePath& path, mode_t mode)
+{
+    return Failed(Outcome::Exists, Quoted(Shown(path)) + " è " + Kind(mode) + ", non un file");
+}
+
+QByteArray FolderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// A folder as messages name it: from the root, so that "." says where it is.
+QByteArray ShownFolder(QByteArray folder)
+{
+    if (folder.startsWith('/'))
+        return folder;
+    char* here = ::getcwd(nullptr, 0);
+    QByteArray shown = here != nullptr ? QByteArray(here) : QByteArray(".");
+    std::free(here);
+    while (folder.startsWith("./"))
+        folder.remove(0, 2);
+    if (folder != ".")
+        shown += (shown.endsWith('/') ? "" : "/") + folder;
+    return shown;
+}
+
+// Gives the temporary file its name unless something has taken the name meanwhile (errno EEXIST).
+bool MoveWithoutReplacing(const QByteArray& from, const QByteArray& to)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return true;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    // A disk without hard links (a memory stick's): the name is checked once more, just before.
+    struct stat taken {};
+    if (::lstat(to.constData(), &taken) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.constData(), to.constData()) == 0;
+}
+
+// The temporary file as the writer sees it: writes gathered into large ones, and the system's error
+// of the first that failed kept, so that the message can name it.
+class DescriptorWriter final : public QIODevice {
+public:
+    explicit DescriptorWriter(int descriptor) : descriptor_(descriptor)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    int failure() const { return failure_; }
+    // Everything written reaches the disk, or false.
+    bool finish()
+    {
+        if (drain() && ::fsync(descriptor_) != 0)
+            failure_ = errno;
+        return failure_ == 0;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        pending_.append(data, size);
+        return pending_.size() < (1 << 16) || drain() ? size : -1;
+    }
+
+private:
+    bool drain()
+    {
+        const char* next = pending_.constData();
+        qint64 left = pending_.size();
+        while (left > 0 && failure_ == 0) {
+            const ssize_t written = ::write(descriptor_, next, static_cast<std::size_t>(left));
+            if (written >= 0) {
+                next += written;
+                left -= written;
+            } else if (errno != EINTR) {
+                failure_ = errno;
+            }
+        }
+        pending_.clear();
+        return failure_ == 0;
+    }
+
+    int descriptor_;
+    int failure_ = 0;
+    QByteArray pending_;
+};
+
+#endif
 
 }  // namespace
 
-SaveResult SaveBeside(const QString& path, bool replace, const std::function<bool(QIODevice&)>& write)
+#ifdef Q_OS_UNIX
+
+FilePath FilePathOf(const QString& name)
+{
+    return QFile::encodeName(name);
+}
+
+QByteArray Shown(const FilePath& path)
+{
+    return path;
+}
+
+SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bool(QIODevice&)>& write)
+{
+    // The file the bytes go to: the name itself, or the file its symbolic link leads to.
+    QByteArray target = path;
+    struct stat existing {};
+    const bool exists = ::lstat(path.constData(), &existing) == 0;
+    if (const int code = errno; !exists && code != ENOENT)
+        return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(path) + ": " + Cause(code));
+    if (exists && S_ISLNK(existing.st_mode)) {
+        char* resolved = ::realpath(path.constData(), nullptr);
+        if (resolved == nullptr || ::stat(resolved, &existing) != 0) {
+            const int code = errno;
+            std::free(resolved);
+            return Failed(Outcome::Unwritable,
+                          "non si può seguire il collegamento " + Quoted(path) + ": " + Cause(code));
+        }
+        target = resolved;
+        std::free(resolved);
+    }
+    if (exists) {
+        // A device or a pipe is never replaced by a file, whatever was asked.
+        if (!S_ISREG(existing.st_mode))
+            return NotAFile(path, existing.st_mode);
+        if (!replace)
+            return ExistsAlready(path);
+        // The folder's permissions would let a rename replace it, but a read-only file asks to be kept.
+        if (::access(target.constData(), W_OK) != 0) {
+            const int code = errno;
+            return Failed(Outcome::Unwritable, "non si può sostituire " + Quoted(path) + ": " + Cause(code));
+        }
+    }
+    const QByteArray folder = FolderOf(target);
+    struct stat place {};
+    if (!exists && ::stat(folder.constData(), &place) != 0)
+        return Failed(Outcome::NoFolder, "la cartella " + Quoted(ShownFolder(folder)) + " non esiste");
+
+    // Named after the file, cut short so that a long name still leaves room for the rest.
+    const QByteArray stem = folder + "/." + target.mid(target.lastIndexOf('/') + 1).left(100) + '.';
+    QByteArray temporary;
+    int descriptor = -1;
+    for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
+        temporary = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Made as any program makes a file, so that the umask decides who else may read it.
+        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (const int code = errno; descriptor < 0)
+        return Failed(Outcome::Unwritable,
+                      "non si può scrivere nella cartella " + Quoted(ShownFolder(folder)) + ": " + Cause(code));
+    if (exists)
+        ::fchmod(descriptor, existing.st_mode & 07777);
+
+    DescriptorWriter device(descriptor);
+    const bool written = write(device) && device.finish();
+    int code = device.failure();
+    if (::close(descriptor) != 0 && code == 0)
+        code = errno;
+    const auto giveUp = [&](const SaveResult& result) {
+        ::unlink(temporary.constData());
+        return result;
+    };
+    if (!written || code != 0)
+        return giveUp(WriteFailed(path, code != 0 ? Cause(code) : NotComposed, exists));
+
+    if (replace) {
+        // Whatever has taken the name meanwhile is looked at again: only a file or a link is replaced.
+        struct stat now {};
+        if (::lstat(target.constData(), &now) == 0 && !S_ISREG(now.st_mode) && !S_ISLNK(now.st_mode))
+            return giveUp(NotAFile(path, now.st_mode));
+        if (::rename(temporary.constData(), target.constData()) != 0) {
+            const int failure = errno;
+            return giveUp(WriteFailed(path, Cause(failure), exists));
+        }
+    } else if (!MoveWithoutReplacing(temporary, target)) {
+        const int failure = errno;
+        return giveUp(failure == EEXIST ? ExistsAlready(path) : WriteFailed(path, Cause(failure), false));
+    }
+    return {};
+}
+
+#else
+
+FilePath FilePathOf(const QString& name)
+{
+    return name;
+}
+
+QByteArray Shown(const FilePath& path)
+{
+    return QDir::toNativeSeparators(path).toUtf8();
+}
+
+SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bool(QIODevice&)>& write)
 {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
-        return Failed(SaveResult::Outcome::NoFolder, QStringLiteral("la cartella %1 non esiste").arg(Quoted(folder)));
+        return Failed(Outcome::NoFolder, "la cartella " + Quoted(Shown(folder)) + " non esiste");
     if (target.isDir())
-        return Failed(SaveResult::Outcome::Exists, QStringLiteral("%1 è una cartella, non un file").arg(Quoted(path)));
+        return Failed(Outcome::Exists, Quoted(Shown(path)) + " è una cartella, non un file");
+    if (target.exists() && !target.isFile())
+        return Failed(Outcome::Exists, Quoted(Shown(path)) + " è un dispositivo, non un file");
     if (target.exists() && !replace)
         return ExistsAlready(path);
+    const auto cause = [](const QFileDevice& file) {
+        return file.error() != QFileDevice::NoError ? file.errorString().toUtf8() : NotComposed;
+    };
 
     if (replace) {
         // QSaveFile writes beside the target and renames over it on commit, keeping its permissions.
+        const bool existed = target.exists();
         QSaveFile file(target.absoluteFilePath());
         if (!file.open(QIODevice::WriteOnly))
-            return CannotCreate(folder);
+            return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(Shown(path)) + ": " + cause(file));
         if (!write(file) || file.error() != QFileDevice::NoError) {
+            const QByteArray failure = cause(file);
             file.cancelWriting();
-            return WriteFailed(path);
+            return WriteFailed(path, failure, existed);
         }
         if (!file.commit())
-            return WriteFailed(path);
+            return WriteFailed(path, cause(file), existed);
         return {};
     }
 
-    // Without replace the final move must not clobber a file that turned up while we wrote,
-    // which a rename onto the name would do; QFile's rename refuses an existing target.
+    // The final move must not clobber a file that turned up while we wrote; QFile's rename refuses to.
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!file.open())
-        return CannotCreate(folder);
+        return Failed(Outcome::Unwritable,
+                      "non si può scrivere nella cartella " + Quoted(Shown(folder)) + ": " + cause(file));
     if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError)
-        return WriteFailed(path);
+        return WriteFailed(path, cause(file), false);
     file.close();
-    // A temporary file is private to its owner; the sheets are an ordinary document.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
     if (!file.rename(target.absoluteFilePath())) {
         if (QFileInfo::exists(target.absoluteFilePath()))
             return ExistsAlready(path);
-        return WriteFailed(path);
+        return WriteFailed(path, cause(file), false);
     }
     file.setAutoRemove(false);
     return {};
 }
+
+#endif

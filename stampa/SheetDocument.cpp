@@ -231,7 +231,9 @@ bool PaintSheets(QPagedPaintDevice& device, const SheetSet& set, bool solutions)
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
     const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
     const double fit = qMin(1.0, qMin(paper.width() / PageWidth, paper.height() / PageHeight));
-    const double pixelsPerMm = device.logicalDpiX() / 25.4;
+    // Each axis at its own resolution: a printer's dots need not be square.
+    const double pixelsPerMmAcross = device.logicalDpiX() / 25.4;
+    const double pixelsPerMmDown = device.logicalDpiY() / 25.4;
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -248,7 +250,7 @@ bool PaintSheets(QPagedPaintDevice& device, const SheetSet& set, bool solutions)
             return false;
         firstPage = false;
         painter.save();
-        painter.scale(pixelsPerMm, pixelsPerMm);
+        painter.scale(pixelsPerMmAcross, pixelsPerMmDown);
         painter.translate((paper.width() - PageWidth * fit) / 2 - printable.left(), -printable.top());
         painter.scale(fit * 25.4 / Resolution, fit * 25.4 / Resolution);
         if (page <= sheets) {

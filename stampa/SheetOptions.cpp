@@ -2,19 +2,25 @@
 #include "SheetOptions.h"
 
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
-// Only plain decimal digits count as a number: no sign, no blanks, no hexadecimal.
+// Only plain decimal digits count as a number: no sign, no blanks, no hexadecimal. However many
+// digits it has, leading zeros included, it is its value; one too large for any option is held at
+// a value past every limit.
 std::optional<unsigned long long> Digits(const QString& text)
 {
-    if (text.isEmpty() || text.size() > 12)
+    constexpr unsigned long long PastEveryLimit = 1ull << 40;
+    if (text.isEmpty())
         return std::nullopt;
+    unsigned long long value = 0;
     for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
+        value = qMin(value * 10 + static_cast<unsigned>(c.unicode() - u'0'), PastEveryLimit);
     }
-    return text.toULongLong();
+    return value;
 }
 
 QString Quoted(const QString& text)
@@ -32,8 +38,20 @@ ParsedArguments Failure(const QString& message)
 
 }  // namespace
 
-ParsedArguments ParseArguments(const QStringList& arguments)
+std::optional<std::uint32_t> SeedFromText(const QString& text)
 {
+    const auto seed = Digits(text);
+    if (!seed || *seed > 0xFFFFFFFFull)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*seed);
+}
+
+ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
+{
+    QStringList arguments;
+    for (const QByteArray& argument : rawArguments)
+        arguments << QString::fromLocal8Bit(argument);
+
     // Help wins wherever it stands, so "--help" added to a wrong command still explains it.
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -92,16 +110,20 @@ ParsedArguments ParseArguments(const QStringList& arguments)
                                    .arg(MaxSheets));
             options.sheets = static_cast<int>(*sheets);
         } else if (name == QLatin1String("--seme")) {
-            const auto seed = Digits(*value);
-            if (!seed || *seed > 0xFFFFFFFFull)
+            options.seed = SeedFromText(*value);
+            if (!options.seed)
                 return Failure(QStringLiteral("seme non valido: %1 (deve essere un numero da 0 a 4294967295)")
                                    .arg(Quoted(*value)));
-            options.seed = static_cast<std::uint32_t>(*seed);
         } else {
             // "-o --soluzioni" is a forgotten file name, not a file called "--soluzioni".
             if (value->isEmpty() || value->startsWith(QLatin1Char('-')))
                 return Failure(QStringLiteral("manca il nome del file dopo -o"));
+#ifdef Q_OS_UNIX
+            // "-o" takes no "=", so its value is a whole argument: the name is kept as its bytes.
+            options.output = rawArguments[i];
+#else
             options.output = *value;
+#endif
         }
     }
     if (options.output.isEmpty())

@@ -1,8 +1,10 @@
 // The command line of quadrivello-stampa: its options, their checks and the Italian help.
 #pragma once
 
+#include "SafeSave.h"
+
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +17,7 @@ struct SheetOptions {
     std::optional<std::uint32_t> seed;  // none: one is drawn from the clock
     bool solutions = false;
     bool overwrite = false;
-    QString output;
+    FilePath output;  // exactly as given, even when it is not valid text
 };
 
 struct ParsedArguments {
@@ -31,7 +33,11 @@ struct ParsedArguments {
 
 // Reads the arguments that follow the program name. Values come after a blank or an '='
 // ("--livello 2", "--livello=2"); an option given twice is an error rather than a silent choice.
-ParsedArguments ParseArguments(const QStringList& arguments);
+// The arguments are the program's own bytes, so that a file name reaches the disk unchanged.
+ParsedArguments ParseArguments(const QByteArrayList& arguments);
+
+// A seed written as digits, leading zeros allowed: none when it is not one, or is out of range.
+std::optional<std::uint32_t> SeedFromText(const QString& text);
 
 // What --help prints.
 QString HelpText();

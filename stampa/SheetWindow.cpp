@@ -36,7 +36,8 @@ namespace {
 
 const QString Title = QStringLiteral("Quadrivello – schede da stampare");
 
-// A seed is a whole number from 0 to 4294967295, more than a spin box's int can hold.
+// A seed is a whole number from 0 to 4294967295, more than a spin box's int can hold; the field takes
+// what --seme takes.
 class SeedValidator final : public QValidator {
 public:
     using QValidator::QValidator;
@@ -44,11 +45,7 @@ public:
     {
         if (input.isEmpty())
             return Intermediate;
-        for (const QChar c : input) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return Invalid;
-        }
-        return input.size() <= 10 && input.toULongLong() <= 0xFFFFFFFFull ? Acceptable : Invalid;
+        return SeedFromText(input) ? Acceptable : Invalid;
     }
 };
 
@@ -165,8 +162,7 @@ std::optional<SheetWindow::Choice> SheetWindow::choice() const
 {
     if (!seed_->hasAcceptableInput())
         return std::nullopt;
-    return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(),
-                  static_cast<std::uint32_t>(seed_->text().toULongLong())};
+    return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(), *SeedFromText(seed_->text())};
 }
 
 bool SheetWindow::takeChoicesForPreview()
@@ -193,10 +189,11 @@ SaveResult SheetWindow::saveTo(const QString& path) const
 {
     const auto c = choice();
     if (!c)
-        return {SaveResult::Outcome::WriteFailed, QStringLiteral("manca il seme")};
+        return {SaveResult::Outcome::WriteFailed, "manca il seme"};
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
     // The file dialog has already asked before replacing a file.
-    return SaveBeside(path, true, [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
+    return SaveBeside(FilePathOf(path), true,
+                      [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
 }
 
 bool SheetWindow::printOn(QPrinter& printer) const
@@ -240,7 +237,7 @@ void SheetWindow::askAndSave()
     const SaveResult saved = saveTo(path);
     QApplication::restoreOverrideCursor();
     if (saved.outcome != SaveResult::Outcome::Saved) {
-        QString reason = saved.message;
+        QString reason = QString::fromUtf8(saved.message);
         reason[0] = reason[0].toUpper();
         showError(QStringLiteral("Le schede non sono state salvate.\n\n%1.").arg(reason));
     }

@@ -6,15 +6,13 @@
 #include "SheetOptions.h"
 #include "SheetPuzzles.h"
 
-#include <QDir>
 #include <QIODevice>
-#include <QTextStream>
 
 #include <chrono>
 
 namespace {
 
-const QString Program = QStringLiteral("quadrivello-stampa");
+const QByteArray Program = "quadrivello-stampa";
 
 // Like the game at its first activation: the seed comes from the clock.
 std::uint32_t ClockSeed()
@@ -24,17 +22,13 @@ std::uint32_t ClockSeed()
 
 }  // namespace
 
-int RunStampa(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
 {
     const ParsedArguments parsed = ParseArguments(arguments);
     switch (parsed.outcome) {
-    case ParsedArguments::Outcome::Help:
-        out << HelpText();
-        out.flush();
-        return ExitWritten;
+    case ParsedArguments::Outcome::Help: out.write(HelpText().toUtf8()); return ExitWritten;
     case ParsedArguments::Outcome::Error:
-        err << Program << ": " << parsed.error << '\n' << HelpHint() << '\n';
-        err.flush();
+        err.write(Program + ": " + parsed.error.toUtf8() + '\n' + HelpHint().toUtf8() + '\n');
         return ExitBadArguments;
     case ParsedArguments::Outcome::Run: break;
     }
@@ -44,21 +38,20 @@ int RunStampa(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const SaveResult saved = SaveBeside(options.output, options.overwrite,
                                         [&](QIODevice& device) { return WriteSheets(device, set, options.solutions); });
     if (saved.outcome != SaveResult::Outcome::Saved) {
-        err << Program << ": " << saved.message << '\n';
-        err.flush();
+        err.write(Program + ": " + saved.message + '\n');
         return ExitFailed;
     }
 
     const int pages = PageCount(options.sheets, options.solutions);
-    out << QStringLiteral("Scritto «%1»: %2 %3 del livello %4%5, %6 %7, seme %8.\n")
-               .arg(QDir::toNativeSeparators(options.output))
-               .arg(options.sheets)
-               .arg(options.sheets == 1 ? QStringLiteral("scheda") : QStringLiteral("schede"))
-               .arg(options.level)
-               .arg(options.solutions ? QStringLiteral(" con le soluzioni") : QString())
-               .arg(pages)
-               .arg(pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine"))
-               .arg(set.seed);
-    out.flush();
+    const QString details = QStringLiteral(": %1 %2 del livello %3%4, %5 %6, seme %7.\n")
+                                .arg(options.sheets)
+                                .arg(options.sheets == 1 ? QStringLiteral("scheda") : QStringLiteral("schede"))
+                                .arg(options.level)
+                                .arg(options.solutions ? QStringLiteral(" con le soluzioni") : QString())
+                                .arg(pages)
+                                .arg(pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine"))
+                                .arg(set.seed);
+    // The name goes out as its own bytes, which need not be text.
+    out.write("Scritto «" + Shown(options.output) + "»" + details.toUtf8());
     return ExitWritten;
 }

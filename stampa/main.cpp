@@ -1,15 +1,17 @@
 // quadrivello-stampa: printable Quadrivello puzzle sheets, from a window or from the command line.
+#include "PlatformFailure.h"
 #include "SheetWindow.h"
 #include "StampaCommand.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTextStream>
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -45,14 +47,26 @@ int main(int argc, char** argv)
 {
     // Our own options are read before Qt sees them; Qt gets only the program name, so it cannot
     // take "-platform" or "-reverse" for itself.
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     qtHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
     int qtArgc = 1;
 
     // Started from the menu, with nothing to read: the teacher's window.
     if (arguments.isEmpty() && HasDisplay()) {
+        // A display that does not answer: say so, then be the command line, as when there is none.
+        OnPlatformFailure([](const QString& reason) {
+            QFile out;
+            QFile err;
+            out.open(stdout, QIODevice::WriteOnly);
+            err.open(stderr, QIODevice::WriteOnly);
+            err.write("quadrivello-stampa: non si può aprire la finestra: " + reason.toUtf8() + '\n');
+            const int status = RunStampa({}, out, err);
+            out.close();
+            err.close();
+            std::_Exit(status);
+        });
         QApplication app(qtArgc, argv);
         QGuiApplication::setDesktopFileName(QStringLiteral("quadrivello-stampa"));
         // Qt's own dialogs and buttons (the print and file dialogs, "OK") speak Italian like the
@@ -72,7 +86,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     QGuiApplication app(qtArgc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
     return RunStampa(arguments, out, err);
 }

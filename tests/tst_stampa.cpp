@@ -2,11 +2,15 @@
 #include "PrintedGrid.h"
 #include "PuzzleChecker.h"
 #include "RandomSource.h"
+#include "SafeSave.h"
+#include "SheetDocument.h"
 #include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
 #include <QDir>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +21,7 @@ namespace {
 struct Run {
     int status = -1;
     QString out, err;
+    QByteArray bytes;  // the output as it came, which need not be UTF-8
 };
 
 // A command's status and output, run with no display: the sheets command then never opens its window.
@@ -30,7 +35,8 @@ Run Command(const QStringList& arguments, const QString& program = QStringLitera
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), out, process.readAllStandardError(), out};
 }
 
 // Everything in a folder, hidden temporary files included.
@@ -38,6 +44,41 @@ QStringList Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
+
+// A PDF writer whose dots are twice as tall as they are wide, as a 600 × 1200 dpi printer's; it paints
+// nothing, and keeps the transformation the page's first text is drawn with.
+class TallDots final : public QPdfWriter, QPaintEngine {
+public:
+    explicit TallDots(const QString& file) : QPdfWriter(file), QPaintEngine(AllFeatures) {}
+    QTransform firstText;
+
+protected:
+    int metric(PaintDeviceMetric which) const override
+    {
+        const int value = QPdfWriter::metric(which);
+        return which == PdmDpiY || which == PdmPhysicalDpiY || which == PdmHeight ? 2 * value : value;
+    }
+    QPaintEngine* paintEngine() const override { return const_cast<TallDots*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState& state) override
+    {
+        if (state.state() & DirtyTransform)
+            transform_ = state.transform();
+    }
+    void drawTextItem(const QPointF&, const QTextItem&) override
+    {
+        if (firstText.isIdentity())
+            firstText = transform_;
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+
+private:
+    QTransform transform_;
+};
 
 std::string Clues(const Puzzle& puzzle)
 {
@@ -83,12 +124,14 @@ private slots:
         }
     }
 
-    // Each wrong command line (none at all, with no display), existing file, missing or unwritable folder:
-    // its status and message, nothing written or half-written, last year's file untouched.
+    // Each wrong command line (none at all, with no display or one that does not answer), existing file,
+    // pipe, broken link, overlong name, missing or unwritable folder: its status and message, nothing
+    // written or half-written, last year's file and the pipe untouched.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
-        // Arguments split at blanks, DIR being a folder that holds only vecchio.pdf, OUT being DIR/schede.pdf.
+        // Arguments split at blanks, DIR being a folder that holds only vecchio.pdf, the pipe tubo and the link
+        // rotto.pdf to a file in a folder that is not there, OUT being DIR/schede.pdf, LONG 300 letters.
         const std::pair<const char*, QString> rows[] = {
             {"", "manca il file da scrivere: indicalo con -o FILE.pdf" + hint},
             {"--livello 2", "manca il file da scrivere: indicalo con -o FILE.pdf" + hint},
@@ -106,17 +149,24 @@ private slots:
             {"--seme 5 -o DIR/vecchio.pdf",
              "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi"},
             {"-o DIR/manca/schede.pdf", "la cartella «DIR/manca» non esiste"},
+            {"--sovrascrivi -o DIR/tubo", "«DIR/tubo» è una pipe, non un file"},
+            {"--sovrascrivi -o DIR/rotto.pdf",
+             "non si può seguire il collegamento «DIR/rotto.pdf»: file o cartella inesistente"},
+            {"-o DIR/LONG.pdf", "non si può scrivere «DIR/LONG.pdf»: il nome è troppo lungo"},
             // A folder nobody can make a file in, the superuser included.
-            {"-o /proc/schede.pdf",
-             "non si può scrivere nella cartella «/proc»: mancano i permessi o il disco è in sola lettura"},
+            {"-o /proc/schede.pdf", "non si può scrivere nella cartella «/proc»: file o cartella inesistente"},
         };
         for (const auto& [line, message] : rows) {
             QTemporaryDir folder;
             QFile old(folder.filePath("vecchio.pdf"));
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last year's sheets") > 0);
             old.close();
+            QCOMPARE(Command({folder.filePath("tubo")}, "mkfifo").status, 0);
+            QVERIFY(QFile::link("manca/schede.pdf", folder.filePath("rotto.pdf")));
             const auto fill = [&](QString text) {
-                return text.replace("OUT", "DIR/schede.pdf").replace("DIR", QDir::toNativeSeparators(folder.path()));
+                return text.replace("OUT", "DIR/schede.pdf")
+                    .replace("DIR", QDir::toNativeSeparators(folder.path()))
+                    .replace("LONG", QString(300, u'x'));
             };
             const Run run = Command(fill(QString::fromUtf8(line)).split(u' ', Qt::SkipEmptyParts));
             if (message.isEmpty()) {  // --help wins, whatever else the line holds
@@ -128,24 +178,36 @@ private slots:
                                       (message.contains(hint) ? "quadrivello-stampa --help\n" : "\n"));
                 QVERIFY(run.out.isEmpty());
             }
-            QCOMPARE(Entries(folder.path()), QStringList{"vecchio.pdf"});
+            QCOMPARE(Entries(folder.path()), (QStringList{"rotto.pdf", "tubo", "vecchio.pdf"}));
             QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "last year's sheets");
         }
+        const Run deadDisplay =
+            Command({"-c", "DISPLAY=:9876 QT_QPA_PLATFORM=xcb exec \"$0\"", QUADRIVELLO_STAMPA_PATH}, "sh");
+        QCOMPARE(deadDisplay.status, 2);
+        QCOMPARE(deadDisplay.err, "quadrivello-stampa: non si può aprire la finestra: lo schermo «:9876» non risponde\n"
+                                  "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
+                                  "Per l'aiuto: quadrivello-stampa --help\n");
     }
 
-    // Level 3, 2 sheets with solutions, seed 7: the command's report, pages and a pupil's sheet; the window
-    // set alike saves the same PDF and prints the same pages on another resolution and margins; a file is
-    // replaced only when asked, and then wholly.
+    // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's
+    // sheet, the file readable as the umask allows; the window set alike saves the same PDF and prints the
+    // same pages on another resolution and margins, and on dots taller than wide; a file is replaced only when
+    // asked, and then wholly with its permissions, or else left as it was; a name that is not UTF-8 is kept.
     void commandAndWindowMakeTheSamePages()
     {
         QTemporaryDir folder;
         const auto text = [&](const char* pdf) {  // pdftotext ends every page with a form feed
             return Command({"-layout", folder.filePath(pdf), "-"}, QStringLiteral("pdftotext")).out;
         };
-        const QString pdf = folder.filePath("comando.pdf");
-        QCOMPARE(Command({"--livello", "3", "--schede", "2", "--soluzioni", "--seme", "7", "-o", pdf}).out,
+        const QString pdf = folder.filePath("comando.pdf"), stampa = QStringLiteral(QUADRIVELLO_STAMPA_PATH);
+        QCOMPARE(Command({"-c", "umask 027 && exec \"$0\" \"$@\"", stampa, "--livello", "3", "--schede", "2",
+                          "--soluzioni", "--seme", "0000000000007", "-o", pdf},
+                         "sh")
+                     .out,
                  "Scritto «" + QDir::toNativeSeparators(pdf) +
                      "»: 2 schede del livello 3 con le soluzioni, 3 pagine, seme 7.\n");
+        const auto mode = [&] { return Command({"-c", "%a", pdf}, "stat").out; };
+        QCOMPARE(mode(), "640\n");
         const QStringList pages = text("comando.pdf").split(u'\f');
         QCOMPARE(pages.size(), 3 + 1);
         const QString second = pages[1].simplified();
@@ -162,17 +224,32 @@ private slots:
         QTRY_VERIFY(window.findChild<QPrintPreviewWidget*>()->grab().toImage() != preview);
         window.findChild<QObject*>("schede")->setProperty("value", 2);
         window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
-        window.findChild<QObject*>("seme")->setProperty("text", "7");
+        window.findChild<QObject*>("seme")->setProperty("text", "0000000000007");
         QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
         QVERIFY(window.printOn(printer));
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+        TallDots tall(folder.filePath("alta.pdf"));
+        QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
+        QCOMPARE(tall.firstText.m22(), 2 * tall.firstText.m11());
 
         QCOMPARE(Command({"--livello=1", "--sovrascrivi", "-o", pdf}).status, 0);
+        const auto fail = [](QIODevice& device) { return device.write("%PDF-") < 0; };
+        QCOMPARE(SaveBeside(FilePathOf(pdf), true, fail).message,
+                 "scrittura di «" + Shown(FilePathOf(pdf)) +
+                     "» non riuscita (il PDF non si è potuto comporre): il file è rimasto com'era");
         QCOMPARE(text("comando.pdf").count(u'\f'), 1);
+        QCOMPARE(mode(), "640\n");
         QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf"}));
+        QTemporaryDir other;
+        const Run latin =
+            Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && test -f \"$f\"",
+                     stampa, other.path()},
+                    "sh");
+        QCOMPARE(latin.bytes, QByteArray("Scritto «perch\xe8.pdf»: 1 scheda del livello 1, 1 pagina, seme 5.\n"));
+        QCOMPARE(latin.status, 0);
 
         // The game's manual: A4, every placeholder of its worked example filled, and its pictures (the
         // icon, the window, the three grids, the worked example's grid, the sheets window) in it.
