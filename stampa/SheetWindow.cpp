@@ -76,8 +76,8 @@ QString PagesText(int sheets, bool solutions)
 }  // namespace
 
 SheetWindow::SheetWindow(QWidget* parent)
-    : QWidget(parent), level_(new QComboBox), sheets_(new QSpinBox), solutions_(new QCheckBox), seed_(new QLineEdit),
-      pages_(new QLabel), print_(new QPushButton(QStringLiteral("Stampa…"))),
+    : QMainWindow(parent), level_(new QComboBox), sheets_(new QSpinBox), solutions_(new QCheckBox),
+      seed_(new QLineEdit), pages_(new QLabel), print_(new QPushButton(QStringLiteral("Stampa…"))),
       save_(new QPushButton(QStringLiteral("Salva PDF…")))
 {
     setWindowTitle(Title);
@@ -123,7 +123,10 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLayout->addWidget(preview_);
 
-    auto* layout = new QHBoxLayout(this);
+    // A main window, so that a screen reader presents it as a window with its title.
+    auto* content = new QWidget;
+    setCentralWidget(content);
+    auto* layout = new QHBoxLayout(content);
     layout->addWidget(leftPanel);
     layout->addWidget(previewBox, 1);
     resize(920, 640);  // small enough for a school laptop's 1366 × 768 screen

@@ -5,9 +5,9 @@
 #include "SafeSave.h"
 #include "SheetPuzzles.h"
 
+#include <QMainWindow>
 #include <QPrinter>
 #include <QTimer>
-#include <QWidget>
 
 #include <optional>
 
@@ -19,7 +19,7 @@ class QPrintPreviewWidget;
 class QPushButton;
 class QSpinBox;
 
-class SheetWindow : public QWidget {
+class SheetWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The seed field starts with a number drawn at random.

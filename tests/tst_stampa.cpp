@@ -187,6 +187,11 @@ private slots:
         QCOMPARE(deadDisplay.err, "quadrivello-stampa: non si può aprire la finestra: lo schermo «:9876» non risponde\n"
                                   "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
                                   "Per l'aiuto: quadrivello-stampa --help\n");
+        // The game, which has no command line, says only why it cannot show its window.
+        const Run game =
+            Command({"-c", "DISPLAY=:9876 QT_QPA_PLATFORM=xcb exec \"$0\"", QUADRIVELLO_APP_DIR "/quadrivello"}, "sh");
+        QCOMPARE(game.status, 1);
+        QCOMPARE(game.err, "quadrivello: non si può aprire la finestra del gioco: lo schermo «:9876» non risponde\n");
     }
 
     // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's

@@ -320,7 +320,7 @@ private slots:
         w.levelAction(1)->trigger();  // every clue row shown
         const double x = w.client()->width() * 15.0 / GameWindow::DesignClient.width,
                      y = w.client()->height() * 15.0 / GameWindow::DesignClient.height;
-        for (const auto& [control, d] : w.placedControls()) {
+        for (const auto& [control, d, points] : w.placedControls()) {
             const QRect at = control->geometry();
             const auto* label = qobject_cast<QLabel*>(control);
             const auto* button = qobject_cast<QPushButton*>(control);

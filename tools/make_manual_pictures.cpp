@@ -29,6 +29,13 @@ void TypeAnswer(Game& game, ClueRef clue, int number)
     game.window().answerBox()->setText(QString::number(number));
 }
 
+// The pictures show a mouse player's window: no keyboard cursor framed on the grid.
+void NoKeyboardCursor(GameWindow& window)
+{
+    QCoreApplication::processEvents();  // the window's activation, which focuses the grid
+    window.grid()->clearFocus();
+}
+
 void ProcessEventsFor(int milliseconds)
 {
     const QDeadlineTimer deadline(milliseconds);
@@ -75,13 +82,13 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
 
     // Clue A chosen and its answer typed, "Conferma" not yet pressed.
     TypeAnswer(game, acrossA, a);
-    QCoreApplication::processEvents();
+    NoKeyboardCursor(window);
     result.images[QStringLiteral("finestra.png")] = window.grab().toImage();
 
     game.confirmAnswer();
     TypeAnswer(game, downB, b);
     game.confirmAnswer();
-    QCoreApplication::processEvents();
+    NoKeyboardCursor(window);
     result.images[QStringLiteral("esempio.png")] = window.grid()->grab().toImage();
     window.hide();
     result.images[QStringLiteral("schede.png")] = SheetWindowPicture();

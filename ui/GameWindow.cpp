@@ -114,7 +114,7 @@ GameWindow::GameWindow()
 
 template <typename T> T* GameWindow::place(T* widget, const DesignRect& design, const char* font, double points)
 {
-    placed_.push_back({widget, design});
+    placed_.push_back({widget, design, points});
     widget->setGeometry(ScaledRect(design, DesignClient, DesignClientSize()));
     QFont f(QString::fromLatin1(font));
     f.setPointSizeF(points);
@@ -238,6 +238,7 @@ void GameWindow::showPuzzle(const Puzzle& puzzle)
             refreshClueNames(ref);
         }
     }
+    fitTexts();
 }
 
 void GameWindow::showChosen(ClueRef chosen)
@@ -318,7 +319,7 @@ void GameWindow::fitControls()
     if (fit < 1.0)
         grid_->setRoom(QSize(int(natural.width() * fit), int(natural.height() * fit)));
 
-    // Fonts keep their size when the controls shrink.
+    // Fonts keep their size when the controls shrink, as long as their captions fit.
     for (QWidget* widget :
          std::initializer_list<QWidget*>{headings_[0], headings_[1], newPuzzleButton_, confirmButton_, checkButton_}) {
         const auto* button = qobject_cast<QPushButton*>(widget);
@@ -326,11 +327,37 @@ void GameWindow::fitControls()
         QRect wanted = widget->geometry();
         wanted.setWidth(
             std::max(wanted.width(), widget->fontMetrics().horizontalAdvance(caption) + (button != nullptr ? 12 : 2)));
+        wanted.setRight(std::min(wanted.right(), client()->width() - 1));
         for (const Placed& p : placed_) {
             if (p.widget != widget && p.widget->geometry().intersects(wanted))
                 wanted.setRight(std::min(wanted.right(), p.widget->x() - 1));
         }
         widget->resize(std::max(wanted.width(), widget->width()), wanted.height());
+    }
+    fitTexts();
+}
+
+void GameWindow::fitTexts()
+{
+    for (const Placed& p : placed_) {
+        const auto* button = qobject_cast<QPushButton*>(p.widget);
+        const auto* label = qobject_cast<QLabel*>(p.widget);
+        if (button == nullptr && label == nullptr)
+            continue;
+        const QString text = button != nullptr ? button->text() : label->text();
+        const int room = p.widget->contentsRect().width() - (button != nullptr ? 6 : 0);
+        QFont font = p.widget->font();
+        font.setPointSizeF(p.points);
+        // A heading has no frame: its line may be a little higher than the heading and still show whole.
+        const bool framed = button != nullptr || label->frameWidth() > 0;
+        const auto fits = [&] {
+            const QFontMetrics metrics(font, p.widget);
+            return metrics.horizontalAdvance(text) < room && (!framed || metrics.height() <= p.widget->height());
+        };
+        while (font.pointSizeF() > 4 && !fits())
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        if (font != p.widget->font())
+            p.widget->setFont(font);
     }
 }
 

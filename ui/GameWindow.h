@@ -60,6 +60,7 @@ public:
     struct Placed {
         QWidget* widget;
         DesignRect design;
+        double points;  // the design's font size
     };
     const std::vector<Placed>& placedControls() const { return placed_; }
 
@@ -85,6 +86,9 @@ private:
     // natural size, or, where that would cover another control (a small screen), just small enough
     // not to; a heading or a button whose caption no longer fits grows to the right, into free space.
     void fitControls();
+    // A caption too wide or too high for its control is drawn smaller, so that it always shows whole: a clipped
+    // clue would show another calculation. One that fits is drawn at the design's size.
+    void fitTexts();
 
     GridBox* grid_;
     std::array<QLabel*, 2> headings_{};
