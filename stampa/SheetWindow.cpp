@@ -84,6 +84,9 @@ SheetWindow::SheetWindow(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quadrivello.png")));
 
     level_->setObjectName(QStringLiteral("livello"));
+    // Named by its label like the other fields (on Linux Qt names a combo box by the item it shows
+    // and relates it to its label instead).
+    level_->setAccessibleName(QStringLiteral("Livello"));
     level_->addItems({QStringLiteral("1 – risultati di 2 cifre"), QStringLiteral("2 – risultati di 2 o 3 cifre"),
                       QStringLiteral("3 – risultati da 2 a 4 cifre")});
     sheets_->setObjectName(QStringLiteral("schede"));
@@ -119,6 +122,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     previewPrinter_.setOutputFormat(QPrinter::PdfFormat);  // no printer is asked anything for a preview
     preview_ = new QPrintPreviewWidget(&previewPrinter_);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    preview_->setAccessibleName(QStringLiteral("Anteprima delle pagine"));
     auto* previewBox = new QGroupBox(QStringLiteral("Anteprima"));
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLayout->addWidget(preview_);

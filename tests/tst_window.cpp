@@ -1,4 +1,5 @@
-// The real window on the offscreen platform: design, levels, play, Help and Info, pictures, screens, random play.
+// The real window on the offscreen platform: design, levels, play by mouse, keyboard and screen reader, Help and
+// Info, pictures, its share of the screen and its layout on each, random play.
 #include "ClueLabel.h"
 #include "Game.h"
 #include "GridBox.h"
@@ -168,8 +169,7 @@ private slots:
         }
     }
 
-    // Only clue texts select; answers are drawn and stored, "Controllo" counts them, level 3 reads four
-    // characters; a second Space on "Conferma" (now off, the focus on the grid) keeps the puzzle.
+    // Only clue texts select; answers are drawn and stored, and "Controllo" counts them.
     void playingAPuzzle()
     {
         w.levelAction(1)->trigger();
@@ -194,22 +194,6 @@ private slots:
         Click(w.checkButton());
         QCOMPARE(catcher.caught.size(), std::size_t(1));
         QCOMPARE(catcher.caught[0].text, QStringLiteral("Giusti Orizzontali  1 dati\nGiusti Verticali  0 dati"));
-
-        w.levelAction(3)->trigger();
-        Answer(w, {Direction::Down, 0}, QStringLiteral("12345"),
-               {QPoint(30, 26), QPoint(30, 78), QPoint(30, 130), QPoint(30, 182)});
-        QCOMPARE(game_.play().answer({Direction::Down, 0}), 1234);
-
-        QApplication::setActiveWindow(&w);
-        Click(w.clueText({Direction::Down, 1}));
-        QTest::keyClicks(w.answerBox(), QStringLiteral("47"));
-        w.confirmButton()->setFocus();
-        const std::string clue = game_.play().puzzle().across[0].clue;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(game_.play().answer({Direction::Down, 1}), 470);
-        QCOMPARE(game_.play().puzzle().across[0].clue, clue);
-        QCOMPARE(QApplication::focusWidget(), w.grid());
     }
 
     // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
@@ -308,6 +292,34 @@ private slots:
         QCOMPARE(game_.play().countCorrect().across + game_.play().countCorrect().down, 8 + 7);
     }
 
+    // About 800 pixels wide and centred to the pixel on any screen, the whole screen if narrower; as
+    // high as the same share of the screen, or of a 16:9 screen as wide where the screen is wider.
+    void theWindowTakesItsShareOfTheScreenCentred()
+    {
+        const std::pair<QRect, QRect> rows[] = {
+            {QRect(0, 0, 1024, 768), QRect(QPoint(113, 85), QPoint(910, 683))},
+            {QRect(0, 0, 800, 600), QRect(0, 0, 800, 600)},
+            {QRect(0, 0, 300, 200), QRect(0, 0, 300, 200)},
+            {QRect(1920, 0, 1920, 1080), QRect(QPoint(1920 + 566, 319), QPoint(1920 + 1353, 760))},
+            {QRect(0, 0, 2560, 1080), QRect(QPoint(883, 317), QPoint(1676, 762))},
+        };
+        for (const auto& [screen, window] : rows)
+            QCOMPARE(WindowBounds(screen), window);
+        QCOMPARE(ScreenSharePercent(1024), 78);
+        QCOMPARE(ScreenSharePercent(0), 100);
+    }
+
+    // At the design's size every control is at its design rectangle; at another size each edge moves
+    // in proportion, rounded as the window has always rounded it.
+    void controlsScaleWithTheClientArea()
+    {
+        const DesignRect grid{2520, 480, 6960, 3990};
+        QCOMPARE(ScaledRect(grid, GameWindow::DesignClient, QSize(792, 546)), QRect(168, 32, 464, 266));
+        QCOMPARE(ScaledRect(grid, GameWindow::DesignClient, QSize(1584, 273)), QRect(336, 16, 928, 133));
+        QCOMPARE(ScaledRect({1575, 2475, 0, 0}, GameWindow::DesignClient, QSize(1716, 546)).topLeft(),
+                 QPoint(227, 165));
+    }
+
     // No visible control covers another, every caption fits; the window takes its share of the screen
     // (of a 16:9 one if wider), centred, each control at its design rectangle scaled by the client's.
     void fitsTheScreen()
@@ -378,23 +390,19 @@ private slots:
                     expected.emplace_back(at(position), std::max(1, int(std::lround(scale))));
             }
             QCOMPARE(lines, expected);
-            QString cells(30, u'X');  // row by row: a letter, '.' for another white cell, 'X' for a black one
-            for (const Direction direction : {Direction::Across, Direction::Down})
-                for (const Entry& e : GetLevel(level).entries(direction))
-                    for (int j = 0; j < e.length(); ++j) {
-                        QChar& cell = cells[e.cells[j].row * 6 + e.cells[j].column];
-                        cell = j == 0 ? QChar(e.letter) : cell == u'X' ? QChar(u'.') : cell;
-                    }
             for (int c = 0; c < 30; ++c) {
+                const Cell cell{c / 6, c % 6};
                 const int left = ColumnLines[c % 6], top = RowLines[c / 6];
                 int ink = 0;
                 for (int y = at(top + 4); y < at(top + 24); ++y)
                     for (int x = at(left + 2); x < at(left + 20); ++x)
                         ink += dark(x, y);
                 const QRgb centre = shown.pixel(at((left + ColumnLines[c % 6 + 1]) / 2.0), at(RowLines[c / 6 + 1] - 3));
-                QVERIFY2(cells[c] == u'X' ? centre == grid_geometry::BlackCellColour
-                                          : centre == qRgb(255, 255, 255) && (cells[c] == u'.' ? ink == 0 : ink > 3),
-                         qPrintable(QStringLiteral("level %1, cell %2").arg(level).arg(c)));
+                const QString where = QStringLiteral("level %1, cell %2").arg(level).arg(c);
+                QVERIFY2(centre ==
+                             (GetLevel(level).isWhite(cell) ? qRgb(255, 255, 255) : grid_geometry::BlackCellColour),
+                         qPrintable(where));
+                QVERIFY2(GetLevel(level).letterIn(cell) ? ink > 3 : ink == 0, qPrintable(where));
             }
         }
         const QImage shown = w.grid()->grab(w.grid()->contentsRect()).toImage();

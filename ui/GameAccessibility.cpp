@@ -33,6 +33,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        if (t == QAccessible::Description)
+            return box_->descriptionOf(cell_);
         if (t != QAccessible::Name)
             return {};
         if (!box_->level().isWhite(cell_))

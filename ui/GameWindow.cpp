@@ -256,6 +256,8 @@ void GameWindow::showChosen(ClueRef chosen)
     }
     answerBox_->clear();
     answerBox_->setAccessibleName(QStringLiteral("Risposta per ") + clueText(chosen)->accessibleName());
+    grid_->setChosen(&grid_->level().entries(chosen.direction)[static_cast<std::size_t>(chosen.index)],
+                     QStringLiteral("scelta: ") + clueText(chosen)->accessibleName());
 }
 
 void GameWindow::disarm()

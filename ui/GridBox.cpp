@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtEndian>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -76,6 +77,7 @@ void GridBox::setPicture(const QImage& image, const Level& level)
     level_ = &level;
     image_ = image.convertToFormat(QImage::Format_RGB32);  // none: drawn from the level's map when needed
     written_.clear();
+    chosenCells_.clear();
     if (!level.isWhite(cursor_))
         cursor_ = whiteCells().front();
     shown_ = QImage();
@@ -154,6 +156,29 @@ QString GridBox::shownIn(Cell cell) const
     return last == written_.rend() ? QString() : last->character;
 }
 
+void GridBox::setChosen(const Entry* entry, const QString& description)
+{
+    chosenCells_ = entry != nullptr ? entry->cells : std::vector<Cell>();
+    chosenDescription_ = description;
+    // A screen reader says nothing of a changed description (Qt and Orca disagree on it) and nothing
+    // of the same cell focused again: the focus goes by the table back to the cell, which is read
+    // anew, the chosen clue with it. A moment apart, or the reader would take the two as one.
+    if (hasFocus() && !descriptionOf(cursor_).isEmpty()) {
+        QAccessibleEvent table(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&table);
+        QTimer::singleShot(200, this, [this] {
+            if (hasFocus())
+                tellCellChanged(cursor_, QAccessible::Focus);
+        });
+    }
+}
+
+QString GridBox::descriptionOf(Cell cell) const
+{
+    const bool chosen = std::find(chosenCells_.begin(), chosenCells_.end(), cell) != chosenCells_.end();
+    return chosen ? chosenDescription_ : QString();
+}
+
 void GridBox::setCursor(Cell cell)
 {
     if (!level_->isWhite(cell) || cell == cursor_)
@@ -223,7 +248,15 @@ void GridBox::focusInEvent(QFocusEvent* event)
 {
     QFrame::focusInEvent(event);
     update();
-    tellCellChanged(cursor_, QAccessible::Focus);
+    focusCursorCellLater();
+}
+
+void GridBox::focusCursorCellLater()
+{
+    // After the box's own focus event, which Qt sends once this returns: a screen reader then
+    // reads the cell the cursor is on, not only the table.
+    QMetaObject::invokeMethod(
+        this, [this] { tellCellChanged(cursor_, QAccessible::Focus); }, Qt::QueuedConnection);
 }
 
 void GridBox::focusOutEvent(QFocusEvent* event)

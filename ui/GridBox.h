@@ -29,6 +29,10 @@ public:
     const Level& level() const { return *level_; }
     // The character last written into a cell; empty when none was, or an empty one was.
     QString shownIn(Cell cell) const;
+    // The cells of the clue chosen and what a screen reader says of it; told when the cursor is on
+    // one of them, so that choosing by keyboard is heard.
+    void setChosen(const Entry* entry, const QString& description);
+    QString descriptionOf(Cell cell) const;
     // The white cell the keyboard is on, framed while the box has the focus.
     Cell cursor() const { return cursor_; }
     void setCursor(Cell cell);
@@ -76,6 +80,7 @@ private:
     // The white cell the arrow key leads to from the cursor, or the cursor itself at the grid's edge.
     Cell cellTowards(int key) const;
     void tellCellChanged(Cell cell, int event) const;
+    void focusCursorCellLater();
 
     const Level* level_;
     Decoded lastFile_;
@@ -84,4 +89,6 @@ private:
     QSize room_;
     mutable QImage shown_;  // image_ at shownScale(), made when first painted at that scale
     Cell cursor_;           // declared after level_, which it is found in
+    std::vector<Cell> chosenCells_;
+    QString chosenDescription_;
 };
