@@ -2,6 +2,7 @@
 #include "GameWindow.h"
 
 #include "ClueLabel.h"
+#include "ColouredButton.h"
 #include "GameAccessibility.h"
 #include "GridBox.h"
 
@@ -37,21 +38,6 @@ DesignRect ClueRect(Direction direction, int i)
                                           : DesignRect{10080, 840 + 480 * i, 1575, 375};
 }
 
-QString CssColour(Rgb c)
-{
-    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
-}
-
-// A button shows its colour on every style only when a style sheet gives it a border of its own.
-QString ButtonStyle(Rgb colour)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }"
-                          "QPushButton:focus { border: 2px solid #202020; }"
-                          "QPushButton:pressed { border: 2px inset #404040; }"
-                          "QPushButton:disabled { color: rgba(0, 0, 0, 110); border-color: rgba(0, 0, 0, 90); }")
-        .arg(CssColour(colour));
-}
-
 // The client area at the design's size, in pixels.
 QSize DesignClientSize()
 {
@@ -77,12 +63,14 @@ GameWindow::GameWindow()
     headings_[0] = place(new QLabel(QStringLiteral("Orizzontali"), area), {600, 360, 1095, 255}, "Verdana", 9.75);
     headings_[1] = place(new QLabel(QStringLiteral("Verticali"), area), {10200, 360, 975, 255}, "Verdana", 9.75);
     newPuzzleButton_ =
-        place(new QPushButton(QStringLiteral("Genera Definizioni"), area), {120, 6480, 1935, 495}, "Arial", 9.75);
+        place(new ColouredButton(QStringLiteral("Genera Definizioni"), area), {120, 6480, 1935, 495}, "Arial", 9.75);
     answerBox_ = place(new QLineEdit(area), {5400, 6720, 735, 375}, "Arial", 9.75);
     answerBox_->setAccessibleName(QStringLiteral("Risposta"));
     answerBox_->setEnabled(false);
-    confirmButton_ = place(new QPushButton(QStringLiteral("Conferma"), area), {6240, 6600, 1215, 495}, "Arial", 9.75);
-    checkButton_ = place(new QPushButton(QStringLiteral("Controllo"), area), {10440, 6600, 1215, 495}, "Arial", 9.75);
+    confirmButton_ =
+        place(new ColouredButton(QStringLiteral("Conferma"), area), {6240, 6600, 1215, 495}, "Arial", 9.75);
+    checkButton_ =
+        place(new ColouredButton(QStringLiteral("Controllo"), area), {10440, 6600, 1215, 495}, "Arial", 9.75);
     for (QLabel* heading : headings_) {
         heading->setTextFormat(Qt::PlainText);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -194,12 +182,8 @@ ClueLabel* GameWindow::clueText(ClueRef clue) const
 
 void GameWindow::setBackColour(QWidget* widget, Rgb colour)
 {
-    if (qobject_cast<QPushButton*>(widget) != nullptr) {
-        // Every new puzzle recolours the buttons with the colour they have; parsing an unchanged
-        // style sheet again would cost more than the rest of "Genera Definizioni".
-        const QString sheet = ButtonStyle(colour);
-        if (widget->styleSheet() != sheet)
-            widget->setStyleSheet(sheet);
+    if (auto* button = qobject_cast<ColouredButton*>(widget)) {
+        button->setColour(colour);
         return;
     }
     // Labels and the client area fill their background from the palette: far cheaper than a
