@@ -77,6 +77,7 @@ GameWindow::GameWindow()
     }
     for (QPushButton* button : {newPuzzleButton_, confirmButton_, checkButton_})
         setBackColour(button, DesignButton);
+    firstRow_ = placed_.size();
     setClueRows(GetLevel(1));
     // Tab goes from the grid to the answer box and on through the buttons.
     setTabOrder(grid_, answerBox_);
@@ -126,7 +127,7 @@ void GameWindow::setClueRows(const Level& level)
         letters_[side].clear();
         clues_[side].clear();
     }
-    placed_.resize(FixedControls);
+    placed_.resize(firstRow_);
     for (const Direction direction : {Direction::Across, Direction::Down})
         for (int i = 0; i < static_cast<int>(entries(direction).size()); ++i)
             addClueRow(direction, i);

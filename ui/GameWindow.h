@@ -73,7 +73,6 @@ protected:
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
-    static constexpr std::size_t FixedControls = 7;  // the grid, the headings, the answer box and the buttons
     template <typename T> T* place(T* widget, const DesignRect& design, const char* font, double points);
     // As many clue rows as the level has entries.
     void setClueRows(const Level& level);
@@ -102,6 +101,7 @@ private:
     std::array<QAction*, LevelCount> levelActions_{};
     QAction* helpAction_ = nullptr;
     QAction* infoAction_ = nullptr;
-    std::vector<Placed> placed_;
+    std::vector<Placed> placed_;  // the grid, the headings, the answer box and the buttons, then the clue rows
+    std::size_t firstRow_ = 0;    // where the clue rows start in placed_
     FrameKeeper* keeper_ = nullptr;
 };
