@@ -92,11 +92,7 @@ GameWindow::GameWindow()
     });
     connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
-    // F10 opens the menus from the keyboard, as on most desktops.
-    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::MenuBarFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().constFirst());
-    });
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &GameWindow::openMenus);
 
     resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
 }
@@ -346,6 +342,26 @@ void GameWindow::fitTexts()
         if (font != p.widget->font())
             p.widget->setFont(font);
     }
+}
+
+void GameWindow::openMenus()
+{
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    altAlone_ = event->key() == Qt::Key_Alt;
+    QMainWindow::keyPressEvent(event);
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Alt && altAlone_)
+        openMenus();
+    altAlone_ = false;
+    QMainWindow::keyReleaseEvent(event);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

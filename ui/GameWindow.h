@@ -70,6 +70,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Alt pressed and let go alone opens the menus, as F10 does: the ways desktops open them.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
@@ -80,6 +83,7 @@ private:
     void createMenus();
     void setBackColour(QWidget* widget, Rgb colour);
     void switchOff(QWidget* widget);
+    void openMenus();
     void refreshClueNames(ClueRef clue);
     // The controls at their design rectangles scaled to the client area; then the grid shown at its
     // natural size, or, where that would cover another control (a small screen), just small enough
@@ -104,4 +108,5 @@ private:
     std::vector<Placed> placed_;  // the grid, the headings, the answer box and the buttons, then the clue rows
     std::size_t firstRow_ = 0;    // where the clue rows start in placed_
     FrameKeeper* keeper_ = nullptr;
+    bool altAlone_ = false;  // Alt is down and no other key came since
 };
