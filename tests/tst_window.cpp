@@ -243,7 +243,7 @@ private slots:
             QVERIFY(clue->state().checked);
             QCOMPARE(box->text(QAccessible::Name), "Risposta per " + clue->text(QAccessible::Name));
             const QString number = QString::number(
-                EvaluateClue(" " + clue->text(QAccessible::Name).section(": ", 1).toStdString()).value_or(0));
+                EvaluateClue((" " + clue->text(QAccessible::Name).section(": ", 1)).toStdString()).value_or(0));
             box->editableTextInterface()->insertText(0, number);
             confirm->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QTRY_VERIFY(confirm->state().disabled);  // a pressed button clicks a moment later
