@@ -8,6 +8,7 @@
 #include "SheetWindow.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -225,13 +228,19 @@ private slots:
         for (const PuzzleEntry& e : set.sheets[1].across)
             QVERIFY2(second.contains(QString::fromStdString(e.clue).trimmed()), e.clue.c_str());
 
-        SheetWindow window;  // its preview follows every choice, the level too
+        SheetWindow window;  // its preview follows every choice, the level too; it says which pages go to the pupils
+        const auto says = [&window](const QString& text) {
+            return std::ranges::any_of(window.findChildren<QLabel*>(), [&](QLabel* l) { return l->text() == text; });
+        };
+        QVERIFY(says("1 pagina, con la scheda."));
         const QImage preview = window.findChild<QPrintPreviewWidget*>()->grab().toImage();
         window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
         QTRY_VERIFY(window.findChild<QPrintPreviewWidget*>()->grab().toImage() != preview);
         window.findChild<QObject*>("schede")->setProperty("value", 2);
         window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
         window.findChild<QObject*>("seme")->setProperty("text", "0000000000007");
+        QVERIFY(says("3 pagine: le schede alle pagine 1–2, le soluzioni a pagina 3. Agli alunni vanno solo le prime 2 "
+                     "pagine."));
         QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);

@@ -155,13 +155,14 @@ private slots:
             QCOMPARE(w.grid()->picture(), QImage(path).convertToFormat(QImage::Format_RGB32));
             QCOMPARE(QFileInfo(path).size(), 361614);  // 460 x 262 at 24 bits, uncompressed
             const auto rendered = [](QWidget* widget, QPoint at) { return widget->grab().toImage().pixelColor(at); };
-            const Rgb panel = GetLevel(n).panelColour(), button = GetLevel(n).buttonColour();
+            const QColor panel[] = {{192, 192, 255}, {192, 255, 192}, {192, 255, 255}},
+                         button[] = {{153, 102, 204}, {0, 255, 0}, {0, 153, 255}};
             for (QWidget* widget : {w.client(), static_cast<QWidget*>(w.heading(Direction::Across)),
                                     static_cast<QWidget*>(w.heading(Direction::Down))})
                 QCOMPARE(rendered(widget, widget == w.client() ? QPoint(400, w.client()->height() - 10) : QPoint(4, 4)),
-                         QColor(panel.r, panel.g, panel.b));
+                         panel[n - 1]);
             for (QWidget* widget : {w.confirmButton(), w.newPuzzleButton(), w.checkButton()})
-                QCOMPARE(rendered(widget, QPoint(4, 4)), QColor(button.r, button.g, button.b));
+                QCOMPARE(rendered(widget, QPoint(4, 4)), button[n - 1]);
             QCOMPARE(w.client()->findChildren<ClueLabel*>().size(), qsizetype(n == 1 ? 17 : n == 2 ? 15 : 13));
             for (QWidget* control : w.client()->findChildren<QWidget*>())
                 QVERIFY2(control->isVisible(), qPrintable(Name(control)));
