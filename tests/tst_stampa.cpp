@@ -146,6 +146,7 @@ private slots:
             {"-o --soluzioni", "manca il nome del file dopo -o" + hint},
             {"--colore -o OUT", "opzione sconosciuta: «--colore»" + hint},
             {"schede.pdf", "argomento inatteso: «schede.pdf»" + hint},
+            {"- -o OUT", "argomento inatteso: «-»" + hint},
             {"--livello 1 --livello 2 -o OUT", "l'opzione --livello è data più di una volta" + hint},
             {"--soluzioni=si -o OUT", "l'opzione --soluzioni non vuole un valore" + hint},
             {"--livello 9 -o OUT --help", ""},
@@ -227,6 +228,11 @@ private slots:
         const SheetSet set = GenerateSheets(3, 2, 7u);
         for (const PuzzleEntry& e : set.sheets[1].across)
             QVERIFY2(second.contains(QString::fromStdString(e.clue).trimmed()), e.clue.c_str());
+        QString firstRow;  // of the first sheet's answer key, on the solutions' page
+        for (int column = 0; column < GridColumns; ++column)
+            if (set.level->isWhite({0, column}))
+                firstRow += QString::number(set.sheets[0].digitIn({0, column})) + ' ';
+        QVERIFY2(pages[2].simplified().contains(firstRow.trimmed()), qPrintable(pages[2]));
 
         SheetWindow window;  // its preview follows every choice, the level too; it says which pages go to the pupils
         const auto says = [&window](const QString& text) {

@@ -163,6 +163,7 @@ private slots:
                          panel[n - 1]);
             for (QWidget* widget : {w.confirmButton(), w.newPuzzleButton(), w.checkButton()})
                 QCOMPARE(rendered(widget, QPoint(4, 4)), button[n - 1]);
+            QCOMPARE(rendered(w.checkButton(), QPoint(4, w.checkButton()->height() - 1)), QColor(64, 64, 64));
             QCOMPARE(w.client()->findChildren<ClueLabel*>().size(), qsizetype(n == 1 ? 17 : n == 2 ? 15 : 13));
             for (QWidget* control : w.client()->findChildren<QWidget*>())
                 QVERIFY2(control->isVisible(), qPrintable(Name(control)));
