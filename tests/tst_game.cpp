@@ -196,8 +196,9 @@ private slots:
             {2, {Direction::Across, 1}, "12", "1|2||", 120},
             {3, {Direction::Across, 1}, "1234", "1|2|", 12},
             {3, {Direction::Down, 4}, "9999", "9|9|9|9|", 9999},
-            // In octal, one escape a byte: é (last), an emoji, stray bytes, a surrogate and an overlong /, an Arabic-Indic 3.
-            {1, {Direction::Across, 0}, "7\303\251", "7|\303\251|", 70},
+            // In octal, one escape a byte: À (last, its second byte the lowest), an emoji, stray bytes, a surrogate and
+            // an overlong /, an Arabic-Indic 3.
+            {1, {Direction::Across, 0}, "7\303\200", "7|\303\200|", 70},
             {3, {Direction::Across, 0}, "1\360\237\230\20023", "1|\360\237\230\200|2|3|", 1023},
             {3, {Direction::Across, 0}, "\377\3515\303", "\377|\351|5|\303|", 50},
             {3, {Direction::Across, 0}, "\355\240\200\340\200\257", "\355|\240|\200|\340|", 0},
