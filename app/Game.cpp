@@ -1,7 +1,6 @@
 // The game's events, each in a few direct steps from the window to the play and back to the window.
 #include "Game.h"
 
-#include "ClueLabel.h"
 #include "GameMessage.h"
 #include "GridBox.h"
 #include "Version.h"
