@@ -31,7 +31,7 @@ bool StartsDownEntryWithZero(const Level& level, const Entry& entry, int number)
 PuzzleEntry WithClue(const Entry& entry, int number, RandomSource& random)
 {
     const Operation operation = RandomOperation(random);
-    return {&entry, number, ClueText(number, operation, random)};
+    return {&entry, number, ClueText(number, operation, random), {}};
 }
 
 }  // namespace

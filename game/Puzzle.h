@@ -12,6 +12,7 @@ struct PuzzleEntry {
     const Entry* entry = nullptr;  // where the number goes, in the puzzle's level
     int number = 0;                // the solution, as many digits as the entry has cells
     std::string clue;              // the calculation shown instead of it, " 21 + 37"
+    std::string spoken;            // the calculation as a screen reader says it; empty: as written
 };
 
 struct Puzzle {

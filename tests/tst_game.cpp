@@ -1,5 +1,6 @@
 // The game's logic: the levels' entries, numbers and clues from replayed draws, the worked puzzles, a
 // seed's puzzles, choosing and confirming answers, and the check.
+#include "ClassClues.h"
 #include "Clues.h"
 #include "Play.h"
 #include "PuzzleChecker.h"
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -174,6 +176,58 @@ private slots:
             QCOMPARE(Joined(puzzle.across, true) + Joined(puzzle.down, true), expected[level - 1]);
             QCOMPARE(PuzzleProblem(puzzle), std::string());
         }
+    }
+
+    // Over 10,000 puzzles of each class and level it fits: every clue is its answer, with only the class's
+    // signs and numbers up to 99 or 999; a product's smaller factor and a divisor within the tables (one digit in
+    // the third class, a product of the second a fact of its tables); + and − each a quarter of the clues or more,
+    // × and : a twentieth or more from the table of 5 on. A screen reader hears the signs as words.
+    void classCluesKeepToTheirClass()
+    {
+        const std::pair<ClassRules, int> cases[] = {
+            {{SchoolYear::Second, 5, true}, 1}, {{SchoolYear::Second, 10, true}, 1}, {{SchoolYear::Second, 2, true}, 1},
+            {{SchoolYear::Third, 10, true}, 1}, {{SchoolYear::Third, 10, true}, 2},  {{SchoolYear::Third, 5, false}, 2},
+            {{SchoolYear::Third, 3, true}, 2},
+        };
+        for (const auto& [rules, level] : cases) {
+            const bool second = rules.year == SchoolYear::Second;
+            const std::string signs[] = {" + ", " \xE2\x88\x92 ", " \xC3\x97 ", " : "};
+            std::map<std::string, int> count;
+            int clues = 0;
+            SeededRandom numbers(11), random(12);
+            for (int n = 0; n < 10000; ++n) {
+                Puzzle puzzle = GeneratePuzzle(GetLevel(level), numbers);
+                WriteCluesForClass(puzzle, rules, random);
+                for (const auto* entries : {&puzzle.across, &puzzle.down}) {
+                    for (const PuzzleEntry& e : *entries) {
+                        const auto sign =
+                            std::ranges::find_if(signs, [&](auto& s) { return e.clue.find(s) != std::string::npos; });
+                        const std::string& clue = e.clue;
+                        QVERIFY2(sign != std::end(signs), clue.c_str());
+                        const long long a = std::stoll(clue),
+                                        b = std::stoll(clue.substr(clue.find(*sign) + sign->size()));
+                        QVERIFY2(EvaluateClue(clue) == e.number, clue.c_str());
+                        QVERIFY2(std::max(a, b) <= (second ? 99 : 999), clue.c_str());
+                        if (*sign == signs[2]) {
+                            QVERIFY2(std::min(a, b) <= std::min(rules.tables, second ? 10 : 9), clue.c_str());
+                            QVERIFY2(!second || std::max(a, b) <= 10, clue.c_str());
+                        }
+                        if (*sign == signs[3]) {
+                            QVERIFY2(!second && rules.division, clue.c_str());
+                            QVERIFY2(b <= std::min(rules.tables, 9), clue.c_str());
+                        }
+                        ++count[*sign];
+                        ++clues;
+                    }
+                }
+            }
+            QVERIFY(count[signs[0]] * 4 >= clues);
+            QVERIFY(count[signs[1]] * 4 >= clues);
+            QVERIFY(rules.tables < 5 || count[signs[2]] * 20 >= clues);
+            QVERIFY(rules.tables < 5 || second || !rules.division || count[signs[3]] * 20 >= clues);
+        }
+        QCOMPARE(SpokenClue(" 84 : 4"), " 84 diviso 4");
+        QCOMPARE(SpokenClue(" 91 \xE2\x88\x92 56"), " 91 meno 56");
     }
 
     // One character a cell from the text's start, whole UTF-8 sequences; the number one digit a cell,

@@ -8,9 +8,14 @@
 #include <optional>
 #include <string>
 
-// The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" (exact), a and b positive.
-inline std::optional<long long> EvaluateClue(const std::string& clue)
+// The value of a clue written exactly " a + b", " a - b", " a * b" or " a / b" (exact), a and b positive; a
+// class's signs −, × and : stand for -, * and /.
+inline std::optional<long long> EvaluateClue(std::string clue)
 {
+    for (const auto& [sign, game] :
+         {std::pair<std::string, std::string>{" \xE2\x88\x92 ", " - "}, {" \xC3\x97 ", " * "}, {" : ", " / "}})
+        if (const auto at = clue.find(sign); at != std::string::npos)
+            clue.replace(at, sign.size(), game);
     long long a = 0, b = 0;
     char sign = 0;
     // Written back, the operands must give the clue again: no other blanks, signs or leading zeros.
