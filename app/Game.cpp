@@ -29,6 +29,8 @@ Game::Game(const QString& applicationFolder)
     connect(window_.checkButton(), &QPushButton::clicked, this, &Game::checkAnswers);
     for (int level = 1; level <= LevelCount; ++level)
         connect(window_.levelAction(level), &QAction::triggered, this, [this, level] { chooseLevel(level); });
+    for (const SchoolYear year : {SchoolYear::Second, SchoolYear::Third, SchoolYear::FourthOn})
+        connect(window_.classAction(year), &QAction::triggered, this, [this, year] { chooseClass(year); });
     connect(window_.helpAction(), &QAction::triggered, this, &Game::openManual);
     connect(window_.infoAction(), &QAction::triggered, this, &Game::showInformation);
     // Nothing is saved: closing the window ends the game.
@@ -41,13 +43,27 @@ QString Game::dataFile(const QString& name) const
     return applicationFolder_ + QStringLiteral("/Dati/") + name;
 }
 
-void Game::start()
+void Game::start(SchoolYear year)
 {
-    random_.Seed(static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    const auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    random_.Seed(seed);
+    classRandom_.Seed(ClassClueSeed(seed));
+    rules_ = DefaultRules(year);
+    window_.showClass(year);
     // Shown first, so that a message about a grid picture comes up over it; it is painted only
     // once the puzzle is in it.
     window_.show();
     chooseLevel(1);
+}
+
+void Game::chooseClass(SchoolYear year)
+{
+    rules_ = DefaultRules(year);
+    window_.showClass(year);
+    int level = level_->number();
+    while (!YearFitsLevel(year, level))
+        --level;
+    chooseLevel(level);
 }
 
 void Game::chooseLevel(int number)
@@ -61,7 +77,9 @@ void Game::newPuzzle()
 {
     const QString picture = dataFile(QString::fromUtf8(level_->pictureFile()));
     const bool shown = window_.grid()->showLevel(*level_, picture);
-    play_ = Play(GeneratePuzzle(*level_, random_));
+    Puzzle puzzle = GeneratePuzzle(*level_, random_);
+    WriteCluesForClass(puzzle, rules_, classRandom_);
+    play_ = Play(std::move(puzzle));
     window_.showPuzzle(play_.puzzle());
     // Play goes on with the grid drawn by the game; the player learns once which file is missing
     // or damaged, not at every new puzzle.

@@ -1,6 +1,7 @@
 // What the window's events do: levels, new puzzles, choosing a clue, confirming, the check, the menus.
 #pragma once
 
+#include "ClassClues.h"
 #include "GameWindow.h"
 #include "Play.h"
 #include "RandomSource.h"
@@ -18,14 +19,18 @@ public:
     // The application folder holds Dati/ with the grid pictures and the manual.
     explicit Game(const QString& applicationFolder);
 
-    // Seeds the random numbers from the clock, shows the window and makes a puzzle of level 1 in it.
-    void start();
+    // Seeds the random numbers from the clock, shows the window and makes a puzzle of level 1 in it, its
+    // clues written for the class.
+    void start(SchoolYear year = SchoolYear::FourthOn);
 
     GameWindow& window() { return window_; }
     const Play& play() const { return play_; }
     SeededRandom& random() { return random_; }
 
     void chooseLevel(int number);
+    // The clues of the new puzzle and of those after it are written for the class; a level whose answers do
+    // not suit it gives way to the highest that does.
+    void chooseClass(SchoolYear year);
     void newPuzzle();
     void chooseClue(ClueRef clue);
     void confirmAnswer();
@@ -42,6 +47,8 @@ private:
     const Level* level_;
     GameWindow window_;
     SeededRandom random_;
+    ClassRules rules_;
+    SeededRandom classRandom_;  // a class's clues, apart so that every class gets the same numbers
     Play play_;
     QSet<QString> unreadPictures_;  // grid pictures already reported as unreadable
 };

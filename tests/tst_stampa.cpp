@@ -188,6 +188,9 @@ private slots:
             QCOMPARE(game.status, 1);
             QCOMPARE(game.err, QStringLiteral("quadrivello: non si può aprire la finestra del gioco: %1\n").arg(why));
         }
+        const Run wrongClass = Command({"--classe=5"}, QUADRIVELLO_APP_DIR "/quadrivello");
+        QCOMPARE(wrongClass.status, 2);
+        QCOMPARE(wrongClass.err, "quadrivello: classe non valida: «5» (deve essere 2, 3 o 4)\n");
     }
 
     // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's

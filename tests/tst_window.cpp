@@ -170,6 +170,28 @@ private slots:
         }
     }
 
+    // A class chosen in the Livelli menu is checked, disables the levels it does not suit (level 3 gives way to
+    // level 1) and makes puzzles with the numbers the same draws give without it, its clues said in words.
+    void aClassWritesTheSameAnswersItsOwnWay()
+    {
+        w.levelAction(3)->trigger();
+        std::vector<int> numbers[2];
+        for (const SchoolYear year : {SchoolYear::Second, SchoolYear::FourthOn}) {
+            game_.random().Seed(5);
+            w.classAction(year)->trigger();
+            QVERIFY(w.classAction(year)->isChecked());
+            QCOMPARE(w.levelAction(2)->isEnabled(), year == SchoolYear::FourthOn);
+            game_.newPuzzle();  // the second puzzle too
+            QCOMPARE(PuzzleProblem(game_.play().puzzle()), std::string());
+            for (const PuzzleEntry& e : game_.play().puzzle().down)
+                numbers[year == SchoolYear::Second].push_back(e.number);
+            const QString name = w.clueText({Direction::Down, 0})->accessibleName();
+            QCOMPARE(name.contains(QRegularExpression(" (più|meno|per) ")), year == SchoolYear::Second);
+        }
+        QCOMPARE(game_.play().level().number(), 1);
+        QCOMPARE(numbers[0], numbers[1]);
+    }
+
     // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
     // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space.
     void aWholeLevelWithTheKeyboardAlone()

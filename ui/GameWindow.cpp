@@ -7,6 +7,7 @@
 #include "GridBox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
@@ -159,6 +160,17 @@ void GameWindow::createMenus()
     QMenu* levels = bar->addMenu(QStringLiteral("Livelli"));
     for (int level = 1; level <= LevelCount; ++level)
         levelActions_[static_cast<std::size_t>(level - 1)] = levels->addAction(QStringLiteral("Livello %1").arg(level));
+    // The class the clues are written for: one of three, below the levels.
+    levels->addSeparator();
+    auto* classes = new QActionGroup(this);
+    const QString classNames[] = {QStringLiteral("Classe seconda"), QStringLiteral("Classe terza"),
+                                  QStringLiteral("Dalla classe quarta")};
+    for (std::size_t i = 0; i < classActions_.size(); ++i) {
+        classActions_[i] = classes->addAction(classNames[i]);
+        classActions_[i]->setCheckable(true);
+        levels->addAction(classActions_[i]);
+    }
+    classAction(SchoolYear::FourthOn)->setChecked(true);
     helpAction_ = bar->addAction(QStringLiteral("Help"));
     infoAction_ = bar->addMenu(QStringLiteral("Info"))->addAction(QStringLiteral("Info"));
 }
@@ -194,6 +206,13 @@ void GameWindow::setBackColour(QWidget* widget, Rgb colour)
     widget->setAutoFillBackground(true);
 }
 
+void GameWindow::showClass(SchoolYear year)
+{
+    classAction(year)->setChecked(true);
+    for (int level = 1; level <= LevelCount; ++level)
+        levelAction(level)->setEnabled(YearFitsLevel(year, level));
+}
+
 void GameWindow::showColours(const Level& level)
 {
     for (QWidget* panel : std::initializer_list<QWidget*>{client(), headings_[0], headings_[1]})
@@ -216,7 +235,7 @@ void GameWindow::showPuzzle(const Puzzle& puzzle)
             clueText(ref)->setChosen(false);
             clueLetter(ref)->setText(QString(QChar::fromLatin1(entry.entry->letter)));
             clueText(ref)->setText(QString::fromStdString(entry.clue));
-            refreshClueNames(ref);
+            refreshClueNames(ref, entry.spoken.empty() ? entry.clue : entry.spoken);
         }
     }
     fitTexts();
@@ -257,13 +276,13 @@ void GameWindow::switchOff(QWidget* widget)
     widget->setEnabled(false);
 }
 
-void GameWindow::refreshClueNames(ClueRef clue)
+void GameWindow::refreshClueNames(ClueRef clue, const std::string& spoken)
 {
     const bool across = clue.direction == Direction::Across;
     const QString letter = clueLetter(clue)->text();
     clueText(clue)->setAccessibleName(
         (across ? QStringLiteral("Orizzontale %1: %2") : QStringLiteral("Verticale %1: %2"))
-            .arg(letter, clueText(clue)->text().trimmed()));
+            .arg(letter, QString::fromStdString(spoken).trimmed()));
     clueLetter(clue)->setAccessibleName(
         (across ? QStringLiteral("Lettera orizzontale %1") : QStringLiteral("Lettera verticale %1")).arg(letter));
 }

@@ -2,6 +2,7 @@
 // buttons and the menus, laid out from the window's design and fitted to the screen.
 #pragma once
 
+#include "ClassClues.h"
 #include "Play.h"
 #include "ScreenFit.h"
 
@@ -39,11 +40,14 @@ public:
     ClueLabel* clueText(ClueRef clue) const;
     QAction* quitAction() const { return quitAction_; }
     QAction* levelAction(int level) const { return levelActions_[static_cast<std::size_t>(level - 1)]; }
+    QAction* classAction(SchoolYear year) const { return classActions_[static_cast<std::size_t>(year) - 2]; }
     QAction* helpAction() const { return helpAction_; }
     QAction* infoAction() const { return infoAction_; }
     // The client area below the menu bar, on which every control sits.
     QWidget* client() const { return centralWidget(); }
 
+    // The class checked in the Livelli menu, and only the levels that suit it enabled.
+    void showClass(SchoolYear year);
     // The level's colours on the window, the headings and the buttons.
     void showColours(const Level& level);
     // The puzzle's letters and clues in as many rows as its level has, none chosen; "Conferma" off
@@ -84,7 +88,7 @@ private:
     void setBackColour(QWidget* widget, Rgb colour);
     void switchOff(QWidget* widget);
     void openMenus();
-    void refreshClueNames(ClueRef clue);
+    void refreshClueNames(ClueRef clue, const std::string& spoken);
     // The controls at their design rectangles scaled to the client area; then the grid shown at its
     // natural size, or, where that would cover another control (a small screen), just small enough
     // not to; a heading or a button whose caption no longer fits grows to the right, into free space.
@@ -103,6 +107,7 @@ private:
     std::array<std::vector<ClueLabel*>, 2> clues_;
     QAction* quitAction_ = nullptr;
     std::array<QAction*, LevelCount> levelActions_{};
+    std::array<QAction*, 3> classActions_{};  // seconda, terza, dalla quarta
     QAction* helpAction_ = nullptr;
     QAction* infoAction_ = nullptr;
     std::vector<Placed> placed_;  // the grid, the headings, the answer box and the buttons, then the clue rows
