@@ -46,9 +46,12 @@ QFont TextFont(double points, bool bold = false)
     return font;
 }
 
+// "Livello 2", and the class when it is not the fourth on: "Livello 2 · Classe terza, tabelline fino al 10".
 QString LevelName(const SheetSet& set)
 {
-    return QStringLiteral("Livello %1").arg(set.level->number());
+    const QString level = QStringLiteral("Livello %1").arg(set.level->number());
+    const QString year = ClassDescription(set.rules);
+    return year.isEmpty() ? level : level + QStringLiteral(" · ") + year;
 }
 
 QString Text(const std::string& text)
@@ -134,7 +137,8 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, int number)
     painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Quadrivello"));
     painter.setFont(TextFont(16));
-    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignRight | Qt::AlignVCenter, LevelName(set));
+    painter.drawText(MmRect(Margin, 14, ContentWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("Livello %1").arg(set.level->number()));
     painter.setPen(QPen(Ink, Mm(0.5)));
     painter.drawLine(QPointF(Mm(Margin), Mm(28)), QPointF(Mm(PageWidth - Margin), Mm(28)));
     painter.setPen(Ink);
@@ -150,7 +154,9 @@ void PaintPuzzlePage(QPainter& painter, const SheetSet& set, int number)
     const QRectF grid = GridArea(MmRect(Margin, 58, ContentWidth, 100));
     PaintGrid(painter, *set.level, grid);
 
-    PaintSignKey(painter, grid.bottom() + Mm(6.5));
+    // A class's clues use the schoolbook's signs, which need no key.
+    if (set.rules.year == SchoolYear::FourthOn)
+        PaintSignKey(painter, grid.bottom() + Mm(6.5));
 
     const Puzzle& sheet = set.sheets[static_cast<std::size_t>(number - 1)];
     PaintClueColumn(painter, Margin, 169, QStringLiteral("Orizzontali"), sheet.across);
@@ -208,6 +214,16 @@ void PaintSolutionPage(QPainter& painter, const SheetSet& set, std::size_t first
 }
 
 }  // namespace
+
+QString ClassDescription(const ClassRules& rules)
+{
+    if (rules.year == SchoolYear::FourthOn)
+        return {};
+    return QStringLiteral("Classe %1, tabelline fino al %2%3")
+        .arg(QString::fromUtf8(YearName(rules.year).data(), static_cast<qsizetype>(YearName(rules.year).size())))
+        .arg(rules.tables)
+        .arg(rules.division || rules.year == SchoolYear::Second ? QString() : QStringLiteral(", senza divisioni"));
+}
 
 int PageCount(int sheets, bool solutions)
 {

@@ -4,10 +4,15 @@
 class QIODevice;
 class QPagedPaintDevice;
 class QString;
+struct ClassRules;
 struct SheetSet;
 
 // Pages the document has: one per sheet, plus one per three solutions when they are asked for.
 int PageCount(int sheets, bool solutions);
+
+// The class and its options as a footer says them, so that a sheet tells how to print it again:
+// "Classe terza, tabelline fino al 7, senza divisioni"; empty from the fourth class on.
+QString ClassDescription(const ClassRules& rules);
 
 // The document's name, for the PDF's title and a printer's job list.
 QString DocumentTitle(const SheetSet& set);

@@ -28,6 +28,12 @@ QString Quoted(const QString& text)
     return QStringLiteral("«%1»").arg(text);
 }
 
+// The levels a class may have, as the error for a level that does not suit it says them.
+QString LevelsOf(SchoolYear year)
+{
+    return year == SchoolYear::Second ? QStringLiteral("solo il livello 1") : QStringLiteral("solo i livelli 1 e 2");
+}
+
 ParsedArguments Failure(const QString& message)
 {
     ParsedArguments result;
@@ -73,9 +79,11 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
             value = argument.section(QLatin1Char('='), 1);
         }
 
-        const bool isFlag = name == QLatin1String("--soluzioni") || name == QLatin1String("--sovrascrivi");
+        const bool isFlag = name == QLatin1String("--soluzioni") || name == QLatin1String("--sovrascrivi") ||
+                            name == QLatin1String("--senza-divisioni");
         const bool takesValue = name == QLatin1String("--livello") || name == QLatin1String("--schede") ||
-                                name == QLatin1String("--seme") || name == QLatin1String("-o");
+                                name == QLatin1String("--seme") || name == QLatin1String("-o") ||
+                                name == QLatin1String("--classe") || name == QLatin1String("--tabelline");
         if (!isFlag && !takesValue) {
             if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1)
                 return Failure(QStringLiteral("opzione sconosciuta: %1").arg(Quoted(name)));
@@ -88,7 +96,10 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
         if (isFlag) {
             if (value)
                 return Failure(QStringLiteral("l'opzione %1 non vuole un valore").arg(name));
-            (name == QLatin1String("--soluzioni") ? options.solutions : options.overwrite) = true;
+            if (name == QLatin1String("--senza-divisioni"))
+                options.rules.division = false;
+            else
+                (name == QLatin1String("--soluzioni") ? options.solutions : options.overwrite) = true;
             continue;
         }
         if (!value) {
@@ -109,6 +120,17 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
                                    .arg(Quoted(*value))
                                    .arg(MaxSheets));
             options.sheets = static_cast<int>(*sheets);
+        } else if (name == QLatin1String("--classe")) {
+            const auto year = Digits(*value);
+            if (!year || *year < 2 || *year > 4)
+                return Failure(QStringLiteral("classe non valida: %1 (deve essere 2, 3 o 4)").arg(Quoted(*value)));
+            options.rules.year = static_cast<SchoolYear>(*year);
+        } else if (name == QLatin1String("--tabelline")) {
+            const auto tables = Digits(*value);
+            if (!tables || *tables < 2 || *tables > 10)
+                return Failure(
+                    QStringLiteral("tabelline non valide: %1 (deve essere un numero da 2 a 10)").arg(Quoted(*value)));
+            options.rules.tables = static_cast<int>(*tables);
         } else if (name == QLatin1String("--seme")) {
             options.seed = SeedFromText(*value);
             if (!options.seed)
@@ -126,6 +148,19 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
 #endif
         }
     }
+    // The class's options are checked once all are read, whatever their order.
+    const SchoolYear year = options.rules.year;
+    if (seen.contains(QStringLiteral("--tabelline")) && year == SchoolYear::FourthOn)
+        return Failure(QStringLiteral("l'opzione --tabelline vale solo con --classe 2 o 3"));
+    if (!options.rules.division && year != SchoolYear::Third)
+        return Failure(QStringLiteral("l'opzione --senza-divisioni vale solo con --classe 3"));
+    if (!YearFitsLevel(year, options.level))
+        return Failure(
+            QStringLiteral("il livello %1 non è adatto alla classe %2 (%3)")
+                .arg(options.level)
+                .arg(QString::fromUtf8(YearName(year).data(), qsizetype(YearName(year).size())), LevelsOf(year)));
+    if (!seen.contains(QStringLiteral("--tabelline")))
+        options.rules.tables = DefaultRules(year).tables;
     if (options.output.isEmpty())
         return Failure(QStringLiteral("manca il file da scrivere: indicalo con -o FILE.pdf"));
     return result;
@@ -143,6 +178,14 @@ QString HelpText()
                           "  --seme S        seme dei numeri casuali, da 0 a 4294967295; lo stesso seme con lo\n"
                           "                  stesso livello ridà le stesse schede. Senza, viene preso\n"
                           "                  dall'orologio; in ogni caso è stampato in fondo a ogni pagina\n"
+                          "  --classe N      la classe per cui sono scritte le definizioni: 2 (seconda: numeri\n"
+                          "                  fino a 99, + e −, × delle tabelline; solo livello 1), 3 (terza:\n"
+                          "                  numeri fino a 999, × e : per una cifra; livelli 1 e 2) o 4 (dalla\n"
+                          "                  quarta: le definizioni di sempre, con * e /). Predefinita: 4.\n"
+                          "                  Le soluzioni sono le stesse per ogni classe\n"
+                          "  --tabelline N   con --classe 2 o 3: la tabellina più alta nelle moltiplicazioni e\n"
+                          "                  nelle divisioni, da 2 a 10 (predefinito: 5 in seconda, 10 in terza)\n"
+                          "  --senza-divisioni  con --classe 3: niente divisioni\n"
                           "  --soluzioni     aggiunge, dopo le schede, le pagine con le soluzioni\n"
                           "  -o FILE.pdf     il file PDF da scrivere (obbligatorio)\n"
                           "  --sovrascrivi   sostituisce FILE.pdf se esiste già\n"

@@ -1,6 +1,7 @@
 // The command line of quadrivello-stampa: its options, their checks and the Italian help.
 #pragma once
 
+#include "ClassClues.h"
 #include "SafeSave.h"
 
 #include <QByteArrayList>
@@ -17,7 +18,8 @@ struct SheetOptions {
     std::optional<std::uint32_t> seed;  // none: one is drawn from the clock
     bool solutions = false;
     bool overwrite = false;
-    FilePath output;  // exactly as given, even when it is not valid text
+    ClassRules rules;  // the class the clues are written for: from the fourth on unless asked
+    FilePath output;   // exactly as given, even when it is not valid text
 };
 
 struct ParsedArguments {

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -76,7 +77,8 @@ QString PagesText(int sheets, bool solutions)
 }  // namespace
 
 SheetWindow::SheetWindow(QWidget* parent)
-    : QMainWindow(parent), level_(new QComboBox), sheets_(new QSpinBox), solutions_(new QCheckBox),
+    : QMainWindow(parent), level_(new QComboBox), class_(new QComboBox), tables_(new QSpinBox),
+      noDivision_(new QCheckBox(QStringLiteral("Senza divisioni"))), sheets_(new QSpinBox), solutions_(new QCheckBox),
       seed_(new QLineEdit), pages_(new QLabel), print_(new QPushButton(QStringLiteral("Stampa…"))),
       save_(new QPushButton(QStringLiteral("Salva PDF…")))
 {
@@ -89,6 +91,17 @@ SheetWindow::SheetWindow(QWidget* parent)
     level_->setAccessibleName(QStringLiteral("Livello"));
     level_->addItems({QStringLiteral("1 – risultati di 2 cifre"), QStringLiteral("2 – risultati di 2 o 3 cifre"),
                       QStringLiteral("3 – risultati da 2 a 4 cifre")});
+    class_->setObjectName(QStringLiteral("classe"));
+    class_->setAccessibleName(QStringLiteral("Classe"));
+    // In the order of the school years, the game's own clues chosen.
+    class_->addItem(QStringLiteral("seconda"), int(SchoolYear::Second));
+    class_->addItem(QStringLiteral("terza"), int(SchoolYear::Third));
+    class_->addItem(QStringLiteral("dalla quarta"), int(SchoolYear::FourthOn));
+    class_->setCurrentIndex(2);
+    tables_->setObjectName(QStringLiteral("tabelline"));
+    tables_->setAccessibleName(QStringLiteral("Tabelline fino al"));
+    tables_->setRange(2, 10);
+    noDivision_->setObjectName(QStringLiteral("divisioni"));
     sheets_->setObjectName(QStringLiteral("schede"));
     sheets_->setRange(1, MaxSheets);
     solutions_->setObjectName(QStringLiteral("soluzioni"));
@@ -98,6 +111,9 @@ SheetWindow::SheetWindow(QWidget* parent)
     seed_->setText(QString::number(QRandomGenerator::system()->bounded(1, 100000)));
 
     auto* choices = new QFormLayout;
+    choices->addRow(QStringLiteral("&Classe:"), class_);
+    choices->addRow(QStringLiteral("&Tabelline fino al:"), tables_);
+    choices->addRow(QString(), noDivision_);
     choices->addRow(QStringLiteral("&Livello:"), level_);
     choices->addRow(QStringLiteral("&Numero di schede:"), sheets_);
     choices->addRow(QString(), solutions_);
@@ -147,13 +163,16 @@ SheetWindow::SheetWindow(QWidget* parent)
             PaintSheets(*printer, shown_, solutionsShown_);
     });
     connect(level_, &QComboBox::currentIndexChanged, this, &SheetWindow::choicesChanged);
+    connect(class_, &QComboBox::currentIndexChanged, this, &SheetWindow::classChanged);
+    connect(tables_, &QSpinBox::valueChanged, this, &SheetWindow::choicesChanged);
+    connect(noDivision_, &QCheckBox::toggled, this, &SheetWindow::choicesChanged);
     connect(sheets_, &QSpinBox::valueChanged, this, &SheetWindow::choicesChanged);
     connect(solutions_, &QCheckBox::toggled, this, &SheetWindow::choicesChanged);
     connect(seed_, &QLineEdit::textChanged, this, &SheetWindow::choicesChanged);
     connect(print_, &QPushButton::clicked, this, &SheetWindow::askAndPrint);
     connect(save_, &QPushButton::clicked, this, &SheetWindow::askAndSave);
 
-    choicesChanged();
+    classChanged();
     // The preview paints these pages when it is first shown.
     previewDelay_.stop();
     takeChoicesForPreview();
@@ -169,14 +188,36 @@ std::optional<SheetWindow::Choice> SheetWindow::choice() const
 {
     if (!seed_->hasAcceptableInput())
         return std::nullopt;
-    return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(), *SeedFromText(seed_->text())};
+    const auto year = static_cast<SchoolYear>(class_->currentData().toInt());
+    const ClassRules rules{year, year == SchoolYear::FourthOn ? 10 : tables_->value(),
+                           year != SchoolYear::Third || !noDivision_->isChecked()};
+    return Choice{level_->currentIndex() + 1, sheets_->value(), solutions_->isChecked(), *SeedFromText(seed_->text()),
+                  rules};
+}
+
+void SheetWindow::classChanged()
+{
+    const auto year = static_cast<SchoolYear>(class_->currentData().toInt());
+    const QSignalBlocker quiet(tables_);  // one change of choices, one repaint
+    tables_->setValue(DefaultRules(year).tables);
+    tables_->setEnabled(year != SchoolYear::FourthOn);
+    noDivision_->setEnabled(year == SchoolYear::Third);
+    if (year != SchoolYear::Third)
+        noDivision_->setChecked(false);
+    auto* levels = static_cast<QStandardItemModel*>(level_->model());
+    for (int level = LevelCount; level >= 1; --level) {
+        levels->item(level - 1)->setEnabled(YearFitsLevel(year, level));
+        if (!YearFitsLevel(year, level) && level_->currentIndex() == level - 1)
+            level_->setCurrentIndex(level - 2);
+    }
+    choicesChanged();
 }
 
 bool SheetWindow::takeChoicesForPreview()
 {
     const auto c = choice();
     if (c) {
-        shown_ = GenerateSheets(c->level, c->sheets, c->seed);
+        shown_ = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
         solutionsShown_ = c->solutions;
     }
     return c.has_value();
@@ -197,7 +238,7 @@ SaveResult SheetWindow::saveTo(const QString& path) const
     const auto c = choice();
     if (!c)
         return {SaveResult::Outcome::WriteFailed, "manca il seme"};
-    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
+    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
     // The file dialog has already asked before replacing a file.
     return SaveBeside(FilePathOf(path), true,
                       [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
@@ -208,7 +249,7 @@ bool SheetWindow::printOn(QPrinter& printer) const
     const auto c = choice();
     if (!c)
         return false;
-    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed);
+    const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
     printer.setDocName(DocumentTitle(set));
     printer.setCreator(QStringLiteral("quadrivello-stampa"));
     const QString file = printer.outputFileName();  // printing to a file instead of a printer
@@ -231,7 +272,10 @@ void SheetWindow::askAndSave()
         saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(saveFolder_).isDir())
         saveFolder_ = QDir::homePath();
-    const QString name = QStringLiteral("schede-livello-%1-seme-%2.pdf").arg(c->level).arg(c->seed);
+    const QString year = c->rules.year == SchoolYear::FourthOn
+                             ? QString()
+                             : QStringLiteral("-classe-%1").arg(static_cast<int>(c->rules.year));
+    const QString name = QStringLiteral("schede-livello-%1%2-seme-%3.pdf").arg(c->level).arg(year).arg(c->seed);
     QFileDialog dialog(this, QStringLiteral("Salva le schede in PDF"), QDir(saveFolder_).filePath(name),
                        QStringLiteral("Documenti PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

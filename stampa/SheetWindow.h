@@ -37,15 +37,21 @@ private:
         int sheets = 1;
         bool solutions = false;
         std::uint32_t seed = 0;
+        ClassRules rules;
     };
     std::optional<Choice> choice() const;  // none while the seed field is empty
     bool takeChoicesForPreview();          // the stack the preview paints; false while there is no choice
     void choicesChanged();
+    // The class's options greyed where they do not apply, the levels that do not suit it not offered.
+    void classChanged();
     void askAndSave();
     void askAndPrint();
     void showError(const QString& text);
 
     QComboBox* level_;
+    QComboBox* class_;
+    QSpinBox* tables_;
+    QCheckBox* noDivision_;
     QSpinBox* sheets_;
     QCheckBox* solutions_;
     QLineEdit* seed_;

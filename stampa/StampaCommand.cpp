@@ -34,7 +34,8 @@ int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
     }
 
     const SheetOptions& options = parsed.options;
-    const SheetSet set = GenerateSheets(options.level, options.sheets, options.seed.value_or(ClockSeed()));
+    const SheetSet set =
+        GenerateSheets(options.level, options.sheets, options.seed.value_or(ClockSeed()), options.rules);
     const SaveResult saved = SaveBeside(options.output, options.overwrite,
                                         [&](QIODevice& device) { return WriteSheets(device, set, options.solutions); });
     if (saved.outcome != SaveResult::Outcome::Saved) {
@@ -43,10 +44,12 @@ int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
     }
 
     const int pages = PageCount(options.sheets, options.solutions);
+    const QString year = ClassDescription(options.rules);
     const QString details = QStringLiteral(": %1 %2 del livello %3%4, %5 %6, seme %7.\n")
                                 .arg(options.sheets)
                                 .arg(options.sheets == 1 ? QStringLiteral("scheda") : QStringLiteral("schede"))
-                                .arg(options.level)
+                                .arg(year.isEmpty() ? QString::number(options.level)
+                                                    : QStringLiteral("%1 (%2)").arg(options.level).arg(year.toLower()))
                                 .arg(options.solutions ? QStringLiteral(" con le soluzioni") : QString())
                                 .arg(pages)
                                 .arg(pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine"))

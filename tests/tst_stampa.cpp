@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,17 +92,28 @@ std::string Clues(const Puzzle& puzzle)
     return clues;
 }
 
+std::string Solutions(const Puzzle& puzzle)
+{
+    std::string lines;
+    for (const auto* entries : {&puzzle.across, &puzzle.down})
+        for (const PuzzleEntry& e : *entries)
+            lines += SolutionLine(e) + "|";
+    return lines;
+}
+
 }  // namespace
 
 class TestStampa : public QObject {
     Q_OBJECT
 private slots:
-    // Seed S's stack is the game's sound puzzles after seeding with S, however long; another seed, others.
+    // Seed S's stack is the game's sound puzzles after seeding with S, however long; another seed, others; a
+    // class that suits the level, the same numbers with its own sound clues.
     void sheetsAreTheGamesSoundPuzzles()
     {
         for (int n = 1; n <= LevelCount; ++n) {
             const unsigned seed = 4242u + unsigned(n);
             const SheetSet stack = GenerateSheets(n, 300, seed), other = GenerateSheets(n, 300, seed + 10);
+            const SheetSet third = GenerateSheets(n, 300, seed, DefaultRules(SchoolYear(std::max(n + 1, 3))));
             QCOMPARE(GenerateSheets(n, 2, seed).sheets[1].down[3].clue, stack.sheets[1].down[3].clue);
             SeededRandom random(seed);
             for (std::size_t k = 0; k < stack.sheets.size(); ++k) {
@@ -109,6 +121,9 @@ private slots:
                 QCOMPARE(Clues(sheet), Clues(GeneratePuzzle(GetLevel(n), random)));
                 QCOMPARE(PuzzleProblem(sheet), std::string());
                 QVERIFY(Clues(other.sheets[k]) != Clues(sheet));
+                QCOMPARE(PuzzleProblem(third.sheets[k]), std::string());
+                QCOMPARE(Solutions(third.sheets[k]), Solutions(sheet));
+                QCOMPARE(Clues(third.sheets[k]) != Clues(sheet), n < 3);
             }
         }
     }
@@ -135,6 +150,9 @@ private slots:
             {"- -o OUT", "argomento inatteso: «-»" + hint},
             {"--livello 1 --livello 2 -o OUT", "l'opzione --livello è data più di una volta" + hint},
             {"--soluzioni=si -o OUT", "l'opzione --soluzioni non vuole un valore" + hint},
+            {"--classe 3 --livello 3 -o OUT",
+             "il livello 3 non è adatto alla classe terza (solo i livelli 1 e 2)" + hint},
+            {"--tabelline 7 -o OUT", "l'opzione --tabelline vale solo con --classe 2 o 3" + hint},
             {"--livello 9 -o OUT --help", ""},
             {"--seme 5 -o DIR/vecchio.pdf",
              "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi"},
@@ -191,6 +209,38 @@ private slots:
         const Run wrongClass = Command({"--classe=5"}, QUADRIVELLO_APP_DIR "/quadrivello");
         QCOMPARE(wrongClass.status, 2);
         QCOMPARE(wrongClass.err, "quadrivello: classe non valida: «5» (deve essere 2, 3 o 4)\n");
+    }
+
+    // The third class's sheets of level 2 and seed 7 have the very answer pages of the game's own clues, but
+    // for the footer that names the class; their pupils' pages have other clues. The window makes them too.
+    void aClassSharesTheAnswerPages()
+    {
+        QTemporaryDir folder;
+        QString pages[2][2];
+        for (const int year : {3, 4}) {
+            const QString pdf = folder.filePath(QStringLiteral("classe-%1.pdf").arg(year));
+            QCOMPARE(Command({"--classe", QString::number(year), "--livello", "2", "--schede", "5", "--seme", "7",
+                              "--soluzioni", "-o", pdf})
+                         .status,
+                     0);
+            for (const int pupils : {0, 1}) {
+                const QString first = pupils ? "1" : "6", last = pupils ? "5" : "7";
+                pages[year - 3][pupils] = Command({"-f", first, "-l", last, pdf, "-"}, "pdftotext").out;
+                pages[year - 3][pupils].remove(QRegularExpression("Quadrivello · Livello[^\n]*")).remove(u'\n');
+            }
+        }
+        QCOMPARE(pages[0][0], pages[1][0]);
+        QVERIFY(pages[0][1] != pages[1][1]);
+        SheetWindow window;  // set alike, it saves the same pages; it offers no level the class does not suit
+        window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
+        window.findChild<QObject*>("classe")->setProperty("currentIndex", 1);
+        QCOMPARE(window.findChild<QObject*>("livello")->property("currentIndex").toInt(), 1);
+        window.findChild<QObject*>("schede")->setProperty("value", 5);
+        window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
+        window.findChild<QObject*>("seme")->setProperty("text", "7");
+        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(Command({folder.filePath("finestra.pdf"), "-"}, "pdftotext").out,
+                 Command({folder.filePath("classe-3.pdf"), "-"}, "pdftotext").out);
     }
 
     // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's
