@@ -100,7 +100,7 @@ void Game::chooseClue(ClueRef clue)
 void Game::confirmAnswer()
 {
     window_.disarm();
-    for (const WrittenCell& written : play_.confirm(window_.answerBox()->text().toStdString()))
+    for (const CellCharacter& written : play_.confirm(window_.answerBox()->text().toStdString()))
         window_.grid()->write(written.cell, QString::fromStdString(written.character));
 }
 

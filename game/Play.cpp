@@ -17,18 +17,19 @@ bool Play::choose(ClueRef clue)
     return true;
 }
 
-std::vector<WrittenCell> Play::confirm(std::string_view typed)
+std::vector<CellCharacter> Play::confirm(std::string_view typed)
 {
     if (!chosen_)
         return {};
     const Entry& entry = *puzzle_.entries(chosen_->direction)[static_cast<std::size_t>(chosen_->index)].entry;
     const std::vector<std::string> characters = FirstCharacters(typed, entry.length());
-    std::vector<WrittenCell> written;
+    std::vector<CellCharacter> written;
     int number = 0;
     for (std::size_t j = 0; j < characters.size(); ++j) {
         const std::string& c = characters[j];
         number = number * 10 + (c.size() == 1 && c[0] >= '0' && c[0] <= '9' ? c[0] - '0' : 0);
         written.push_back({entry.cells[j], c});
+        characters_[static_cast<std::size_t>(entry.cells[j].row * GridColumns + entry.cells[j].column)] = c;
     }
     (chosen_->direction == Direction::Across ? acrossAnswers_ : downAnswers_)[static_cast<std::size_t>(entry.index)] =
         number;

@@ -3,6 +3,7 @@
 
 #include "Puzzle.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +15,8 @@ struct ClueRef {
     friend bool operator==(ClueRef, ClueRef) = default;
 };
 
-// A character of an answer as it goes into a cell; empty where the answer is too short.
-struct WrittenCell {
+// A character of an answer in its cell; empty where the answer is too short.
+struct CellCharacter {
     Cell cell;
     std::string character;
 };
@@ -40,7 +41,13 @@ public:
     // (a character being a whole UTF-8 sequence), the number they spell (anything but the digits
     // 0-9 counts as 0) replacing any answer before. Returns what each of its cells now shows, in
     // order; nothing, and no answer, when no clue is chosen.
-    std::vector<WrittenCell> confirm(std::string_view typed);
+    std::vector<CellCharacter> confirm(std::string_view typed);
+    // The character the last answer through the cell put there (empty for one too short to reach it);
+    // none while no answer has reached the cell.
+    const std::optional<std::string>& characterIn(Cell cell) const
+    {
+        return characters_[static_cast<std::size_t>(cell.row * GridColumns + cell.column)];
+    }
 
     // The number confirmed for an entry; 0 is no answer.
     int answer(ClueRef clue) const;
@@ -51,6 +58,7 @@ private:
     Puzzle puzzle_;
     std::optional<ClueRef> chosen_;
     std::vector<int> acrossAnswers_, downAnswers_;
+    std::array<std::optional<std::string>, GridRows * GridColumns> characters_;
 };
 
 // The clue a player choosing at a cell wants: the across entry through it, or, when that is the

@@ -2,6 +2,7 @@
 // seed's puzzles, choosing and confirming answers, and the check.
 #include "ClassClues.h"
 #include "Clues.h"
+#include "Cursor.h"
 #include "Play.h"
 #include "PuzzleChecker.h"
 #include "ScriptedRandom.h"
@@ -24,31 +25,27 @@ std::string Clue(int t, Operation operation, std::initializer_list<float> draws)
     return random.used == random.draws.size() ? text : "a draw left over";
 }
 
-// A puzzle's draws in the generator's order: a number "n47" or free digit "d6"; an operation and its
-// clue's draw: sum or difference of T from first operand a "+T:a" "-T:a", product "*" (a prime's "*5"
-// falls back to a quotient by 5), quotient by d "/d".
-ScriptedRandom Draws(const std::string& script)
-{
+// A puzzle's draws in the generator's order, written as what each one gives.
+struct Draws {
     ScriptedRandom random;
-    const auto draw = [&random](int value, int scale, int offset) {
+    Draws& draw(int value, int scale, int offset)
+    {
         random.draws.push_back(ScriptedRandom::For(value, scale, offset));
-    };
-    std::istringstream tokens(script);
-    for (std::string token; tokens >> token;) {
-        const int a = token.size() > 1 ? std::stoi(token.substr(1)) : 0, colon = int(token.find(':'));
-        const int low = a < 100 ? 10 : a < 1000 ? 100 : 1000;
-        if (token[0] == 'n' || token[0] == 'd') {
-            token[0] == 'n' ? draw(a, 9 * low - 1, low) : draw(a, 9, 1);
-            continue;
-        }
-        draw(int(std::string("+-*/").find(token[0])), 4, 0);
-        if (colon > 0)
-            draw(std::stoi(token.substr(std::size_t(colon) + 1)) - 1, a - 5, 0);
-        else if (a > 0)
-            draw(a, 12, 2);
+        return *this;
     }
-    return random;
-}
+    Draws& number(int n)  // an across number of as many digits as n has
+    {
+        const int lowest = n < 100 ? 10 : n < 1000 ? 100 : 1000;
+        return draw(n, 9 * lowest - 1, lowest);
+    }
+    Draws& digit(int d) { return draw(d, 9, 1); }  // a down entry's cell that no across entry covers
+    Draws& operation(Operation o) { return draw(int(o), 4, 0); }
+    Draws& sum(int t, int a) { return operation(Operation::Sum).draw(a - 1, t - 5, 0); }  // " a + (t - a)"
+    Draws& difference(int t, int a) { return operation(Operation::Difference).draw(a - 1, t - 5, 0); }  // " t + a - a"
+    Draws& product() { return operation(Operation::Product); }  // by the largest factor up to the root: no draw
+    Draws& quotient(int d) { return operation(Operation::Quotient).draw(d, 12, 2); }       // " t * d / d"
+    Draws& productOfPrime(int d) { return operation(Operation::Product).draw(d, 12, 2); }  // a quotient by d
+};
 
 std::string Joined(const std::vector<PuzzleEntry>& entries, bool clues)
 {
@@ -58,29 +55,48 @@ std::string Joined(const std::vector<PuzzleEntry>& entries, bool clues)
     return text;
 }
 
-// The worked puzzles. Level 1: A = 40 drawn again, H's bottom digit drawn in H's turn, I's top one in
-// I's. Level 2: C = 304 drawn again, H's free digits top first. Level 3: A drawn three times (zeros in
-// digits that start down entries), F twice; I = 620 and L = 3905 keep their zeros.
+// The worked puzzles, their draws entry by entry, across then down, as the generator takes them.
+// clang-format off
 const struct {
-    const char* draws;
+    Draws draws;
     std::string acrossClues, downClues, across, down;  // clues and solution lines, each ended by '|'
 } Examples[] = {
-    {"n40 n47 +47:21 n63 -63:13 n35 * n58 /3 n29 *5 n71 +71:1 n84 * n50 /13 n16 -16:11 *2 +35:30 * d6 -86:40 d2 * * "
-     "+15:10 /7",
+    {Draws()
+         .number(40).number(47).sum(47, 21)  // A: 40 is drawn again, as its 0 would start B
+         .number(63).difference(63, 13).number(35).product().number(58).quotient(3)  // C E G
+         .number(29).productOfPrime(5).number(71).sum(71, 1).number(84).product()  // L N P
+         .number(50).quotient(13).number(16).difference(16, 11)  // R S
+         .productOfPrime(2).sum(35, 30).product()  // B D F
+         .digit(6).difference(86, 40)  // H: its bottom digit, which no across entry covers, drawn in its turn
+         .digit(2).product()  // I: likewise its top digit
+         .product().sum(15, 10).quotient(7),  // M O Q
      " 21 + 26| 76 - 13| 7 * 5| 174 / 3| 145 / 5| 1 + 70| 12 * 7| 650 / 13| 27 - 11|",
      " 146 / 2| 30 + 5| 13 * 4| 126 - 40| 9 * 3| 14 * 7| 10 + 5| 287 / 7|",
      "A) 47|C) 63|E) 35|G) 58|L) 29|N) 71|P) 84|R) 50|S) 16|", "B) 73|D) 35|F) 52|H) 86|I) 27|M) 98|O) 15|Q) 41|"},
-    {"n26 * n304 n384 +384:100 n19 *4 n51 -51:46 n27 /11 n63 * n85 +85:80 n702 * d4 * -69:9 /2 * +232:32 d9 d1 "
-     "-951:1 *",
+    {Draws()
+         .number(26).product()  // A
+         .number(304).number(384).sum(384, 100)  // C: 304 is drawn again, as its 0 would start D
+         .number(19).productOfPrime(4).number(51).difference(51, 46).number(27).quotient(11)  // E F G
+         .number(63).product().number(85).sum(85, 80).number(702).product()  // I L M
+         .digit(4).product().difference(69, 9).quotient(2).product().sum(232, 32)  // A (its free bottom digit) B C D G
+         .digit(9).digit(1).difference(951, 1)  // H: its two free digits, the top one first
+         .product(),  // I
      " 13 * 2| 100 + 284| 76 / 4| 97 - 46| 297 / 11| 9 * 7| 80 + 5| 27 * 26|",
      " 107 * 2| 78 - 9| 714 / 2| 9 * 9| 32 + 200| 952 - 1| 10 * 6|",
      "A) 26|C) 384|E) 19|F) 51|G) 27|I) 63|L) 85|M) 702|", "A) 214|B) 69|C) 357|D) 81|G) 232|H) 951|I) 60|"},
-    {"n5072 n5170 n5172 * n36 +36:31 n401 n481 * n94 /13 n620 -620:615 n3905 * n27 +27:1 d8 * /6 +2469:2464 d7 "
-     "-7105:100 d3 * *9",
+    {Draws()
+         .number(5072).number(5170).number(5172).product()  // A: drawn again while a digit that starts B or C is 0
+         .number(36).sum(36, 31)  // E
+         .number(401).number(481).product()  // F: drawn again, as its 0 would start G
+         .number(94).quotient(13).number(620).difference(620, 615)  // H, I: whose 0 starts no down entry
+         .number(3905).product().number(27).sum(27, 1)  // L: its 0 kept likewise; M
+         .digit(8).product().quotient(6).sum(2469, 2464).digit(7).difference(7105, 100)  // A B C D, a free digit in its entry's turn
+         .digit(3).product().productOfPrime(9),  // G L
      " 431 * 12| 31 + 5| 37 * 13| 1222 / 13| 1235 - 615| 71 * 55| 1 + 26|",
      " 2699 * 2| 984 / 6| 2464 + 5| 7205 - 100| 631 * 13| 333 / 9|", "A) 5172|E) 36|F) 481|H) 94|I) 620|L) 3905|M) 27|",
      "A) 5398|B) 164|C) 2469|D) 7105|G) 8203|L) 37|"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -103,6 +119,39 @@ private slots:
                 QCOMPARE(entries, std::string(expected[n - 1][direction == Direction::Down]));
             }
         }
+    }
+
+    // An arrow takes the cursor over black cells to the next white one, and leaves it at the grid's edge; Home and
+    // End are the first and last white cells; a letter, in either case, is its entry's first cell.
+    void theCursorMovesOverWhiteCells()
+    {
+        const Level& one = GetLevel(1);
+        QCOMPARE(CellTowards(one, {0, 1}, Step::Right), (Cell{0, 3}));
+        QCOMPARE(CellTowards(one, {0, 3}, Step::Down), (Cell{2, 3}));
+        QCOMPARE(CellTowards(one, {2, 3}, Step::Up), (Cell{0, 3}));
+        QCOMPARE(CellTowards(one, {3, 1}, Step::Left), (Cell{3, 0}));
+        QCOMPARE(CellTowards(one, {0, 4}, Step::Right), (Cell{0, 4}));
+        QCOMPARE(CellTowards(one, {0, 0}, Step::Up), (Cell{0, 0}));
+        QCOMPARE(FirstWhiteCell(one), (Cell{0, 0}));
+        QCOMPARE(LastWhiteCell(one), (Cell{4, 5}));
+        QCOMPARE(LastWhiteCell(GetLevel(3)), (Cell{4, 4}));
+        QCOMPARE(CellOfLetter(one, 'm'), (Cell{2, 3}));
+        QCOMPARE(CellOfLetter(GetLevel(3), 'C'), (Cell{0, 3}));
+        QCOMPARE(CellOfLetter(one, 'Z'), std::nullopt);
+    }
+
+    // Choosing at a cell gives the across clue through it, then the down one, then the across one again; a cell with
+    // one entry through it gives that one each time, a black cell none.
+    void choosingAtACellTurnsFromAcrossToDown()
+    {
+        const Level& one = GetLevel(1);
+        const ClueRef acrossA{Direction::Across, 0}, downB{Direction::Down, 0}, downH{Direction::Down, 3};
+        QCOMPARE(ClueAt(one, {0, 1}, std::nullopt), acrossA);
+        QCOMPARE(ClueAt(one, {0, 1}, acrossA), downB);
+        QCOMPARE(ClueAt(one, {0, 1}, downB), acrossA);
+        QCOMPARE(ClueAt(one, {0, 0}, acrossA), acrossA);
+        QCOMPARE(ClueAt(one, {2, 5}, downH), downH);
+        QCOMPARE(ClueAt(one, {0, 2}, std::nullopt), std::nullopt);
     }
 
     // The number routines reach both ends of their ranges; every number gets clues that evaluate back
@@ -148,7 +197,7 @@ private slots:
     {
         for (int level = 1; level <= LevelCount; ++level) {
             const auto& x = Examples[level - 1];
-            ScriptedRandom random = Draws(x.draws);
+            ScriptedRandom random = x.draws.random;
             const Puzzle puzzle = GeneratePuzzle(GetLevel(level), random);
             QCOMPARE(random.used, random.draws.size());
             QCOMPARE(Joined(puzzle.across, true), x.acrossClues);
@@ -269,11 +318,12 @@ private slots:
             const int otherAnswer = play.answer(other);
             QVERIFY(play.choose(c.clue));
             std::string written;
-            const std::vector<WrittenCell> cells = play.confirm(c.text);
+            const std::vector<CellCharacter> cells = play.confirm(c.text);
             for (std::size_t j = 0; j < cells.size(); ++j) {
                 QCOMPARE(cells[j].cell,
                          play.puzzle().entries(c.clue.direction)[std::size_t(c.clue.index)].entry->cells[j]);
                 written += cells[j].character + "|";
+                QCOMPARE(play.characterIn(cells[j].cell), cells[j].character);
             }
             QCOMPARE(written, c.written);
             QCOMPARE(play.answer(c.clue), c.value);
@@ -282,6 +332,7 @@ private slots:
         SeededRandom random(1);
         Play unchosen(GeneratePuzzle(GetLevel(1), random));
         QVERIFY(unchosen.confirm("47").empty());
+        QCOMPARE(unchosen.characterIn({0, 0}), std::nullopt);
         QVERIFY(!unchosen.choose({Direction::Down, 8}));
     }
 

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const Entry* entry = nullptr;
                 if (direction > 0 && play.choose(clue))
                     entry = play.puzzle().entries(clue.direction)[std::size_t(index)].entry;
-                const std::vector<WrittenCell> written = play.confirm(text);
+                const std::vector<CellCharacter> written = play.confirm(text);
 
                 std::string read;  // the pieces written, one after another
                 int value = 0;
