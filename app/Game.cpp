@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include <chrono>
-
 Game::Game(const QString& applicationFolder)
     : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
 {
@@ -45,9 +43,9 @@ QString Game::dataFile(const QString& name) const
 
 void Game::start(SchoolYear year)
 {
-    const auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    random_.Seed(seed);
-    classRandom_.Seed(ClassClueSeed(seed));
+    const std::uint32_t seed = ClockSeed();
+    random_.seed(seed);
+    classRandom_.seed(ClassClueSeed(seed));
     rules_ = DefaultRules(year);
     window_.showClass(year);
     // Shown first, so that a message about a grid picture comes up over it; it is painted only

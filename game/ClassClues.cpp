@@ -28,7 +28,7 @@ struct Writing {
 int Pick(RandomSource& random, std::size_t count)
 {
     const auto n = static_cast<int>(count);
-    return std::min(n - 1, static_cast<int>(static_cast<double>(random.Next()) * n));
+    return std::min(n - 1, static_cast<int>(static_cast<double>(random.next()) * n));
 }
 
 int LargestNumber(SchoolYear year)

@@ -11,7 +11,7 @@ namespace {
 // floor(scale * r + offset), evaluated in double so the largest r below 1 never reaches the next integer.
 long long Draw(RandomSource& random, double scale, double offset)
 {
-    return static_cast<long long>(std::floor(scale * static_cast<double>(random.Next()) + offset));
+    return static_cast<long long>(std::floor(scale * static_cast<double>(random.next()) + offset));
 }
 
 // The first operand of a sum or difference: uniform over 1..T-5.

@@ -1,6 +1,7 @@
 // The grid pictures are drawn from the same grids the game plays on.
 #include "GridPicture.h"
 
+#include "DrawingFont.h"
 #include "GridGeometry.h"
 #include "Levels.h"
 
@@ -30,7 +31,7 @@ int LineAt(int position, double scale)
 
 QPainterPath Outline(char letter)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(DrawingFontFamily());
     font.setPixelSize(40);
     QPainterPath path;
     path.addText(0, 0, font, QString(QChar(letter)));

@@ -1,6 +1,7 @@
 // Painting the grid from the same grids and line positions as the grid pictures, in any scale.
 #include "PrintedGrid.h"
 
+#include "DrawingFont.h"
 #include "GridGeometry.h"
 #include "Puzzle.h"
 
@@ -22,7 +23,7 @@ constexpr double OuterLine = 0.04;
 
 QFont GridFont(double pixelHeight, bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(DrawingFontFamily());
     font.setPixelSize(qMax(1, qRound(pixelHeight)));
     font.setBold(bold);
     return font;

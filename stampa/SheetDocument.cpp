@@ -3,6 +3,7 @@
 // a 600-dpi page that one scale maps onto the PDF, a printer or the preview alike.
 #include "SheetDocument.h"
 
+#include "DrawingFont.h"
 #include "PrintedGrid.h"
 #include "SheetPuzzles.h"
 
@@ -40,7 +41,7 @@ QRectF MmRect(double left, double top, double width, double height)
 // before the page's scale is applied.
 QFont TextFont(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(DrawingFontFamily());
     font.setPixelSize(qRound(points * Resolution / 72.0));
     font.setBold(bold);
     return font;

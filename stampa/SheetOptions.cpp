@@ -1,6 +1,8 @@
 // Parsing quadrivello-stampa's options into SheetOptions, with a one-line Italian error for each mistake.
 #include "SheetOptions.h"
 
+#include "Levels.h"
+
 #include <QSet>
 #include <QStringList>
 
@@ -110,7 +112,7 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
 
         if (name == QLatin1String("--livello")) {
             const auto level = Digits(*value);
-            if (!level || *level < 1 || *level > 3)
+            if (!level || *level < 1 || *level > LevelCount)
                 return Failure(QStringLiteral("livello non valido: %1 (deve essere 1, 2 o 3)").arg(Quoted(*value)));
             options.level = static_cast<int>(*level);
         } else if (name == QLatin1String("--schede")) {

@@ -1,6 +1,7 @@
 // Parse, generate, write: every failure ends in one Italian line on the error stream and no file.
 #include "StampaCommand.h"
 
+#include "RandomSource.h"
 #include "SafeSave.h"
 #include "SheetDocument.h"
 #include "SheetOptions.h"
@@ -8,17 +9,9 @@
 
 #include <QIODevice>
 
-#include <chrono>
-
 namespace {
 
 const QByteArray Program = "quadrivello-stampa";
-
-// Like the game at its first activation: the seed comes from the clock.
-std::uint32_t ClockSeed()
-{
-    return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 }  // namespace
 

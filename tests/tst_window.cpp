@@ -177,7 +177,7 @@ private slots:
         w.levelAction(3)->trigger();
         std::vector<int> numbers[2];
         for (const SchoolYear year : {SchoolYear::Second, SchoolYear::FourthOn}) {
-            game_.random().Seed(5);
+            game_.random().seed(5);
             w.classAction(year)->trigger();
             QVERIFY(w.classAction(year)->isChecked());
             QCOMPARE(w.levelAction(2)->isEnabled(), year == SchoolYear::FourthOn);
@@ -507,7 +507,7 @@ private slots:
                 "\xD800")
                 .split(u'|');
         MessageBoxCatcher boxes;
-        game_.random().Seed(played);  // the game seeds itself from the clock; the soak's seed makes it replayable
+        game_.random().seed(played);  // the game seeds itself from the clock; the soak's seed makes it replayable
         Click(w.newPuzzleButton());
         bool armed = false;  // a clue clicked since the last "Conferma" or new puzzle
         int confirmed = 0;

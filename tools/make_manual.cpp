@@ -1,5 +1,6 @@
 // Build step: the Italian manual Dati/Quadrivello.pdf, from its HTML text, the grid pictures and
 // pictures of the real game window, laid out by Qt's text engine on A4 pages.
+#include "DrawingFont.h"
 #include "make_manual_pictures.h"
 #include "Version.h"
 
@@ -168,7 +169,7 @@ int main(int argc, char** argv)
             return Fail(QStringLiteral("%1 shows %2, which is not one of the manual's pictures").arg(sourcePath, name));
         document.addResource(QTextDocument::ImageResource, QUrl(name), picture->second);
     }
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(DrawingFontFamily());
     font.setPointSizeF(12);
     // No ligatures: "fi" stays two letters, so the text can be searched and copied as written.
     font.setStyleStrategy(QFont::PreferNoShaping);

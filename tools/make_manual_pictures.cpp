@@ -65,7 +65,7 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
     Game game(applicationFolder);
     GameWindow& window = game.window();
     game.start();
-    game.random().Seed(ExampleSeed);
+    game.random().seed(ExampleSeed);
     game.newPuzzle();
 
     const ClueRef acrossA{Direction::Across, 0}, downB{Direction::Down, 0};

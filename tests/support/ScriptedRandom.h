@@ -12,7 +12,7 @@ public:
     std::size_t used = 0;
 
     ScriptedRandom(std::initializer_list<float> list = {}) : draws(list) {}
-    float Next() override
+    float next() override
     {
         if (used >= draws.size())
             throw std::logic_error("the scripted random source ran out of draws");
