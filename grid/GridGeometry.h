@@ -3,6 +3,7 @@
 
 #include "Levels.h"
 
+#include <QRectF>
 #include <QRgb>
 
 #include <array>
@@ -14,6 +15,15 @@ inline constexpr int Height = 262;
 // The grid lines, outer border included: column c lies between ColumnLines[c] and ColumnLines[c + 1].
 inline constexpr std::array<int, GridColumns + 1> ColumnLines{0, 77, 154, 230, 307, 383, 459};
 inline constexpr std::array<int, GridRows + 1> RowLines{0, 51, 104, 156, 208, 261};
+// A cell between its lines, the picture scaled by `sx` and `sy` and placed with its corner at `origin`:
+// on screen, on paper and for a screen reader alike.
+inline QRectF CellRect(Cell cell, double sx = 1.0, double sy = 1.0, QPointF origin = {})
+{
+    const auto c = static_cast<std::size_t>(cell.column), r = static_cast<std::size_t>(cell.row);
+    return QRectF(QPointF(origin.x() + ColumnLines[c] * sx, origin.y() + RowLines[r] * sy),
+                  QPointF(origin.x() + ColumnLines[c + 1] * sx, origin.y() + RowLines[r + 1] * sy));
+}
+
 // Black cells are filled with this colour wherever a grid is drawn, on screen or on paper.
 inline constexpr QRgb BlackCellColour = qRgb(153, 102, 204);
 

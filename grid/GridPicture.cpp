@@ -45,8 +45,8 @@ void DrawLetter(QPainter& painter, char letter, int column, int row, double scal
     const QPainterPath path = Outline(letter);
     const QRectF ink = path.boundingRect();
     const double size = scale * LetterHeight / Outline('H').boundingRect().height();
-    const QPointF corner(LineAt(ColumnLines[static_cast<std::size_t>(column)], scale) + LetterLeft * scale,
-                         LineAt(RowLines[static_cast<std::size_t>(row)], scale) + LetterTop * scale);
+    const QRectF cell = grid_geometry::CellRect({row, column}, scale, scale);
+    const QPointF corner(std::floor(cell.left()) + LetterLeft * scale, std::floor(cell.top()) + LetterTop * scale);
     QTransform place;
     place.translate(corner.x(), corner.y());
     place.scale(size, size);
@@ -66,12 +66,12 @@ QImage Draw(const Level& level, double scale)
     QPainter painter(&image);
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < GridColumns; ++column) {
-            const auto c = static_cast<std::size_t>(column), r = static_cast<std::size_t>(row);
+            // Inside the lines, which start at the whole pixel where the cell starts.
+            const QRectF cell = grid_geometry::CellRect({row, column}, scale, scale);
             if (!level.isWhite({row, column}))
-                painter.fillRect(
-                    QRect(QPoint(LineAt(ColumnLines[c], scale) + line, LineAt(RowLines[r], scale) + line),
-                          QPoint(LineAt(ColumnLines[c + 1], scale) - 1, LineAt(RowLines[r + 1], scale) - 1)),
-                    QColor(grid_geometry::BlackCellColour));
+                painter.fillRect(QRect(QPoint(int(std::floor(cell.left())) + line, int(std::floor(cell.top())) + line),
+                                       QPoint(int(std::floor(cell.right())) - 1, int(std::floor(cell.bottom())) - 1)),
+                                 QColor(grid_geometry::BlackCellColour));
         }
     }
     for (int x : ColumnLines)

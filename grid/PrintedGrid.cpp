@@ -10,12 +10,9 @@
 
 namespace {
 
-using grid_geometry::ColumnLines;
-using grid_geometry::RowLines;
-
 // The picture's extent between its outer lines.
-constexpr double PictureWidth = ColumnLines.back();
-constexpr double PictureHeight = RowLines.back();
+constexpr double PictureWidth = grid_geometry::ColumnLines.back();
+constexpr double PictureHeight = grid_geometry::RowLines.back();
 
 // Stroke widths as fractions of a cell's height: firm inner lines, a heavier border.
 constexpr double InnerLine = 0.018;
@@ -42,11 +39,11 @@ void PaintGrid(QPainter& painter, const Level& level, const QRectF& area, const 
 {
     const double sx = area.width() / PictureWidth;
     const double sy = area.height() / PictureHeight;
-    const auto x = [&](int column) { return area.left() + ColumnLines[static_cast<std::size_t>(column)] * sx; };
-    const auto y = [&](int row) { return area.top() + RowLines[static_cast<std::size_t>(row)] * sy; };
     const auto cellRect = [&](int column, int row) {
-        return QRectF(QPointF(x(column), y(row)), QPointF(x(column + 1), y(row + 1)));
+        return grid_geometry::CellRect({row, column}, sx, sy, area.topLeft());
     };
+    const auto x = [&](int column) { return cellRect(column, 0).left(); };
+    const auto y = [&](int row) { return cellRect(0, row).top(); };
     const double cellHeight = area.height() / GridRows;
 
     painter.save();
