@@ -174,16 +174,17 @@ std::vector<Section> SectionsOf(const QTextDocument& document, const Pages& page
     return sections;
 }
 
-// The contents list: one row for each section, with the page it starts on.
-QString ContentsTable(const std::vector<Section>& listed)
+// The contents list's rows, for the table the text puts them in: each section with the page it
+// starts on, in cells of the class "indice", which the text's style sheet may space.
+QString ContentsRows(const std::vector<Section>& listed)
 {
     QString rows;
     for (const Section& section : listed)
-        rows += QStringLiteral("<tr><td>%1</td><td align=\"right\">pagina %2</td></tr>\n")
+        rows += QStringLiteral("<tr><td class=\"indice\">%1</td><td class=\"indice\" align=\"right\">pagina "
+                               "%2</td></tr>\n")
                     .arg(section.title.toHtmlEscaped())
                     .arg(section.page + 1);
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" border=\"0\">\n") + rows +
-           QStringLiteral("</table>");
+    return rows;
 }
 
 // The contents list as laid out: the table whose rows name the listed sections in their order.
@@ -300,7 +301,7 @@ int main(int argc, char** argv)
                                      QPageLayout::Millimeter));
     const Pages pages(writer);
 
-    // The contents list, {{indice}}, names the sections that follow it; {{pagina:TITLE}} is the page
+    // The contents list's rows, {{indice}}, name the sections that follow it; {{pagina:TITLE}} is the page
     // the section of that title starts on. Both are known once the text is laid out, so it is laid
     // out again with them until the pages no longer change.
     const qsizetype contentsAt = html.indexOf(QStringLiteral("{{indice}}"));
@@ -314,7 +315,7 @@ int main(int argc, char** argv)
         listed.assign(known.begin() + static_cast<std::ptrdiff_t>(std::min(before, known.size())), known.end());
         const auto value = [&](const QString& name) -> std::optional<QString> {
             if (name == QStringLiteral("indice"))
-                return ContentsTable(listed);
+                return ContentsRows(listed);
             if (name.startsWith(QStringLiteral("pagina:"))) {
                 for (const Section& section : known) {
                     if (section.title == name.mid(7))
