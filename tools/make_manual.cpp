@@ -121,7 +121,9 @@ struct Pages {
                 paperHeight - (corner.y() + point.y() - page * text.height()) * pointsPerPixel};
     }
 
-    PdfPlace place(double y) const { return {pageOf(y), onPaper({0, y}, pageOf(y)).y()}; }
+    // A place to show: a little above the point, so that a viewer does not put a heading flush
+    // against its window's edge.
+    PdfPlace place(double y) const { return {pageOf(y), std::min(paperHeight, onPaper({0, y}, pageOf(y)).y() + 12)}; }
 };
 
 // A section of the manual: its heading's text and where the heading starts in the document.
@@ -162,6 +164,7 @@ std::unique_ptr<QTextDocument> LayOut(const QString& html, const std::map<QStrin
     return document;
 }
 
+// Every level-1 heading in the order of the text, where the layout put it.
 std::vector<Section> SectionsOf(const QTextDocument& document, const Pages& pages)
 {
     std::vector<Section> sections;
