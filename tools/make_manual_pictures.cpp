@@ -44,14 +44,17 @@ void ProcessEventsFor(int milliseconds)
 }
 
 // The sheets window with the choices the manual describes: four sheets of level 2 with their
-// solutions, on a fixed seed; the preview is repainted a moment after the last choice.
+// solutions, on a fixed seed; the preview is repainted a moment after the last choice. The window is
+// made smaller than it opens, its choices as they are and its preview narrower, so that the
+// picture, the width of the page, shows them at about the size they have on screen.
 QImage SheetWindowPicture()
 {
     SheetWindow window;
+    window.resize(700, 470);
     window.findChild<QObject*>("livello")->setProperty("currentIndex", 1);
     window.findChild<QObject*>("schede")->setProperty("value", 4);
     window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
-    window.findChild<QObject*>("seme")->setProperty("text", "2024");
+    window.findChild<QObject*>("seme")->setProperty("text", "48213");
     window.show();
     ProcessEventsFor(1000);
     return window.grab().toImage();
