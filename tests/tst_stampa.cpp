@@ -115,7 +115,8 @@ private slots:
 
     // Each wrong command line (none at all, with no display or one that does not answer), existing file,
     // pipe, broken link, overlong name, missing or unwritable folder: its status and message, nothing
-    // written or half-written, last year's file and the pipe untouched.
+    // written or half-written, last year's file and the pipe untouched. With arguments no display is
+    // needed, whatever platform is named.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -179,6 +180,11 @@ private slots:
         QCOMPARE(deadDisplay.err, "quadrivello-stampa: non si può aprire la finestra: lo schermo «:9876» non risponde\n"
                                   "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
                                   "Per l'aiuto: quadrivello-stampa --help\n");
+        QTemporaryDir folder;
+        const QString stampa = QStringLiteral(QUADRIVELLO_STAMPA_PATH);
+        const QString headless = "exec \"$0\" --sovrascrivi -o \"$1/schede.pdf\"";  // whatever platform is named
+        for (const QString platform : {"DISPLAY=:9876 QT_QPA_PLATFORM=xcb ", "QT_QPA_PLATFORM=wayland "})
+            QCOMPARE(Command({"-c", platform + headless, stampa, folder.path()}, "sh").status, 0);
         // The game, which has no command line, says only why it cannot show its window.
         for (const auto& [platform, why] :
              {std::pair("DISPLAY=:9876 QT_QPA_PLATFORM=xcb", "lo schermo «:9876» non risponde"),
