@@ -114,9 +114,9 @@ private slots:
     }
 
     // Each wrong command line (none at all, with no display or one that does not answer), existing file,
-    // pipe, broken link, overlong name, missing or unwritable folder: its status and message, nothing
-    // written or half-written, last year's file and the pipe untouched. With arguments no display is
-    // needed, whatever platform is named.
+    // pipe, broken link, overlong name, missing or unwritable folder, no font: its status and message,
+    // nothing written or half-written, last year's file and the pipe untouched. With arguments no display
+    // is needed, whatever platform is named.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -185,6 +185,15 @@ private slots:
         const QString headless = "exec \"$0\" --sovrascrivi -o \"$1/schede.pdf\"";  // whatever platform is named
         for (const QString platform : {"DISPLAY=:9876 QT_QPA_PLATFORM=xcb ", "QT_QPA_PLATFORM=wayland "})
             QCOMPARE(Command({"-c", platform + headless, stampa, folder.path()}, "sh").status, 0);
+        // Fontconfig told of no font at all: the sheets would be black boxes.
+        const char* noFonts =
+            "cd \"$1\" && echo '<fontconfig/>' >fonts.conf && FONTCONFIG_FILE=\"$PWD/fonts.conf\" exec \"$0\" -o x.pdf";
+        const Run fontless = Command({"-c", noFonts, stampa, folder.path()}, "sh");
+        QCOMPARE(fontless.err,
+                 "quadrivello-stampa: non c'è nessun tipo di carattere (font) installato con cui scrivere "
+                 "le schede: installa per esempio DejaVu Sans\n");
+        QCOMPARE(fontless.status, 1);
+        QCOMPARE(Entries(folder.path()), (QStringList{"fonts.conf", "schede.pdf"}));  // nor any x.pdf
         // The game, which has no command line, says only why it cannot show its window.
         for (const auto& [platform, why] :
              {std::pair("DISPLAY=:9876 QT_QPA_PLATFORM=xcb", "lo schermo «:9876» non risponde"),
