@@ -8,10 +8,13 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -140,6 +143,63 @@ bool MoveWithoutReplacing(const QByteArray& from, const QByteArray& to)
     return ::rename(from.constData(), to.constData()) == 0;
 }
 
+// The temporary file being written, for a signal that ends the program to remove: Ctrl+C, a closed
+// terminal or a plain kill. Only SIGKILL or a power cut, which no program sees, can still leave it.
+// The handler may run at any moment, so it uses only what is safe there: a fixed buffer, a flag set
+// once the buffer is whole, unlink and raise.
+constexpr int Interruptions[] = {SIGINT, SIGTERM, SIGHUP};
+char interruptedFile[PATH_MAX];
+volatile std::sig_atomic_t interruptedFileSet = 0;
+
+void RemoveInterruptedFile(int signal)
+{
+    if (interruptedFileSet != 0)
+        ::unlink(interruptedFile);
+    // Ended by the signal itself, as without the handler, so that the exit status names it.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Watches a temporary file's name for as long as it lives, then gives the signals back as they were.
+class RemovedOnInterruption {
+public:
+    RemovedOnInterruption()
+    {
+        struct sigaction removing {};
+        removing.sa_handler = RemoveInterruptedFile;
+        sigemptyset(&removing.sa_mask);
+        for (std::size_t i = 0; i < std::size(Interruptions); ++i) {
+            ::sigaction(Interruptions[i], nullptr, &before_[i]);
+            // A signal set to be ignored (nohup's SIGHUP) still is.
+            if (before_[i].sa_handler == SIG_DFL)
+                ::sigaction(Interruptions[i], &removing, nullptr);
+        }
+    }
+    ~RemovedOnInterruption()
+    {
+        interruptedFileSet = 0;
+        for (std::size_t i = 0; i < std::size(Interruptions); ++i)
+            ::sigaction(Interruptions[i], &before_[i], nullptr);
+    }
+    RemovedOnInterruption(const RemovedOnInterruption&) = delete;
+    RemovedOnInterruption& operator=(const RemovedOnInterruption&) = delete;
+
+    // Called before the file is made, so that not a moment passes with the file there and unwatched.
+    void watch(const QByteArray& name)
+    {
+        interruptedFileSet = 0;
+        if (name.size() >= qsizetype(sizeof interruptedFile))
+            return;  // longer than any name the system opens
+        std::memcpy(interruptedFile, name.constData(), std::size_t(name.size()) + 1);
+        interruptedFileSet = 1;
+    }
+    // The name turned out to be another file's.
+    void forget() { interruptedFileSet = 0; }
+
+private:
+    struct sigaction before_[std::size(Interruptions)]{};
+};
+
 // The temporary file as the writer sees it: writes gathered into large ones, and the system's error
 // of the first that failed kept, so that the message can name it.
 class DescriptorWriter final : public QIODevice {
@@ -244,10 +304,14 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     const QByteArray stem = folder + "/." + target.mid(target.lastIndexOf('/') + 1).left(100) + '.';
     QByteArray temporary;
     int descriptor = -1;
+    RemovedOnInterruption removedOnInterruption;
     for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
         temporary = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        removedOnInterruption.watch(temporary);
         // Made as any program makes a file, so that the umask decides who else may read it.
         descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0)
+            removedOnInterruption.forget();
         if (descriptor < 0 && errno != EEXIST)
             break;
     }

@@ -6,6 +6,7 @@
 #include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QPaintEngine>
@@ -15,8 +16,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
+#include <csignal>
 
 namespace {
 
@@ -115,8 +118,8 @@ private slots:
 
     // Each wrong command line (none at all, with no display or one that does not answer), existing file,
     // pipe, broken link, overlong name, missing or unwritable folder, no font: its status and message,
-    // nothing written or half-written, last year's file and the pipe untouched. With arguments no display
-    // is needed, whatever platform is named.
+    // nothing written or half-written, last year's file and the pipe untouched; a run stopped by a signal
+    // leaves nothing either. With arguments no display is needed, whatever platform is named.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -193,6 +196,14 @@ private slots:
                  "quadrivello-stampa: non c'è nessun tipo di carattere (font) installato con cui scrivere "
                  "le schede: installa per esempio DejaVu Sans\n");
         QCOMPARE(fontless.status, 1);
+        QProcess stopped;  // a long run, stopped once its hidden temporary file is there
+        stopped.start(stampa, {"--schede", "500", "--soluzioni", "-o", folder.filePath("lunga.pdf")});
+        for (const QDeadlineTimer patience(120000); Entries(folder.path()).size() < 3 && !patience.hasExpired();)
+            QThread::usleep(200);
+        stopped.terminate();
+        QVERIFY(stopped.waitForFinished());
+        QCOMPARE(stopped.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(stopped.exitCode(), SIGTERM);
         QCOMPARE(Entries(folder.path()), (QStringList{"fonts.conf", "schede.pdf"}));  // nor any x.pdf
         // The game, which has no command line, says only why it cannot show its window.
         for (const auto& [platform, why] :
