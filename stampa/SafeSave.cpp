@@ -93,6 +93,19 @@ QByteArray Kind(mode_t mode)
     return "un oggetto speciale";
 }
 
+// Which of the program's standard streams is open on the file, if one is.
+QByteArray OwnStream(const struct stat& file)
+{
+    const std::pair<int, const char*> streams[] = {
+        {STDIN_FILENO, "l'ingresso"}, {STDOUT_FILENO, "l'uscita"}, {STDERR_FILENO, "l'uscita degli errori"}};
+    for (const auto& [descriptor, name] : streams) {
+        struct stat open {};
+        if (::fstat(descriptor, &open) == 0 && open.st_dev == file.st_dev && open.st_ino == file.st_ino)
+            return name;
+    }
+    return {};
+}
+
 SaveResult NotAFile(const FilePath& path, mode_t mode)
 {
     return Failed(Outcome::Exists, Quoted(Shown(path)) + " è " + Kind(mode) + ", non un file");
@@ -273,20 +286,28 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     if (const int code = errno; !exists && code != ENOENT)
         return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(path) + ": " + Cause(code));
     if (exists && S_ISLNK(existing.st_mode)) {
-        char* resolved = ::realpath(path.constData(), nullptr);
-        if (resolved == nullptr || ::stat(resolved, &existing) != 0) {
+        // What the link leads to is judged, even when it has no name of its own: /dev/stdout into a
+        // pipe is a pipe. A regular file's real name is where the new file will go.
+        char* resolved = nullptr;
+        if (::stat(path.constData(), &existing) != 0 ||
+            (S_ISREG(existing.st_mode) && (resolved = ::realpath(path.constData(), nullptr)) == nullptr)) {
             const int code = errno;
-            std::free(resolved);
             return Failed(Outcome::Unwritable,
                           "non si può seguire il collegamento " + Quoted(path) + ": " + Cause(code));
         }
-        target = resolved;
+        if (resolved != nullptr)
+            target = resolved;
         std::free(resolved);
     }
     if (exists) {
         // A device or a pipe is never replaced by a file, whatever was asked.
         if (!S_ISREG(existing.st_mode))
             return NotAFile(path, existing.st_mode);
+        // Nor is a file the program's own standard streams are open on (-o /dev/stdout >> registro.txt):
+        // the log would lose what it held.
+        if (const QByteArray stream = OwnStream(existing); !stream.isEmpty())
+            return Failed(Outcome::Exists, Quoted(path) + " è " + stream +
+                                               " del programma stesso: il PDF va scritto in un file a parte");
         if (!replace)
             return ExistsAlready(path);
         // The folder's permissions would let a rename replace it, but a read-only file asks to be kept.
@@ -318,8 +339,13 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     if (const int code = errno; descriptor < 0)
         return Failed(Outcome::Unwritable,
                       "non si può scrivere nella cartella " + Quoted(ShownFolder(folder)) + ": " + Cause(code));
-    if (exists)
+    // A replaced file keeps its owner and group (the superuser replacing a teacher's file) where the
+    // system allows it, as an ordinary user cannot give a file away; then its permissions, which a
+    // change of owner may clear.
+    if (exists) {
+        [[maybe_unused]] const bool ownerKept = ::fchown(descriptor, existing.st_uid, existing.st_gid) == 0;
         ::fchmod(descriptor, existing.st_mode & 07777);
+    }
 
     DescriptorWriter device(descriptor);
     const bool written = write(device) && device.finish();

@@ -144,6 +144,7 @@ private slots:
              "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi"},
             {"-o DIR/manca/schede.pdf", "la cartella «DIR/manca» non esiste"},
             {"--sovrascrivi -o DIR/tubo", "«DIR/tubo» è una pipe, non un file"},
+            {"-o /dev/stdout", "«/dev/stdout» è una pipe, non un file"},  // the test reads it through a pipe
             {"--sovrascrivi -o DIR/rotto.pdf",
              "non si può seguire il collegamento «DIR/rotto.pdf»: file o cartella inesistente"},
             {"-o DIR/LONG.pdf", "non si può scrivere «DIR/LONG.pdf»: il nome è troppo lungo"},
