@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -263,7 +264,24 @@ private slots:
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
-        QVERIFY(window.printOn(printer));
+        QCOMPARE(window.printOn(printer).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+        // Printed to a pipe it waits for no reader; printed over a file and failing (past a limit on a file's
+        // size, as on a full disk), it keeps the file and says why.
+        QCOMPARE(Command({folder.filePath("tubo")}, "mkfifo").status, 0);
+        printer.setOutputFileName(folder.filePath("tubo"));
+        QCOMPARE(window.printOn(printer).message,
+                 "«" + Shown(FilePathOf(folder.filePath("tubo"))) + "» è una pipe, non un file");
+        printer.setOutputFileName(folder.filePath("stampante.pdf"));
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+        rlimit sizes{};
+        getrlimit(RLIMIT_FSIZE, &sizes);
+        const rlimit small{4096, sizes.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const SaveResult tooLarge = window.printOn(printer);
+        setrlimit(RLIMIT_FSIZE, &sizes);
+        QCOMPARE(tooLarge.message, "scrittura di «" + Shown(FilePathOf(folder.filePath("stampante.pdf"))) +
+                                       "» non riuscita (il file è troppo grande): il file è rimasto com'era");
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
         TallDots tall(folder.filePath("alta.pdf"));
         QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
@@ -276,7 +294,7 @@ private slots:
                      "» non riuscita (il PDF non si è potuto comporre): il file è rimasto com'era");
         QCOMPARE(text("comando.pdf").count(u'\f'), 1);
         QCOMPARE(mode(), "640\n");
-        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf"}));
+        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf", "tubo"}));
         QTemporaryDir other;
         const Run latin =
             Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && test -f \"$f\"",
