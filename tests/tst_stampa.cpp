@@ -135,6 +135,9 @@ private slots:
              "seme non valido: «4294967296» (deve essere un numero da 0 a 4294967295)" + hint},
             {"-o OUT --schede", "manca il valore dell'opzione --schede" + hint},
             {"-o --soluzioni", "manca il nome del file dopo -o" + hint},
+            {"-o -x.pdf", "il nome «-x.pdf» comincia con «-» come un'opzione: se è il file da scrivere, indicalo "
+                          "come «./-x.pdf»" +
+                              hint},
             {"--colore -o OUT", "opzione sconosciuta: «--colore»" + hint},
             {"schede.pdf", "argomento inatteso: «schede.pdf»" + hint},
             {"- -o OUT", "argomento inatteso: «-»" + hint},
