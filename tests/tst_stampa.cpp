@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf", "tubo"}));
         QTemporaryDir other;
         const Run latin =
-            Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && test -f \"$f\"",
+            Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && rm \"$f\"",
                      stampa, other.path()},
                     "sh");
         QCOMPARE(latin.bytes, QByteArray("Scritto «perch\xe8.pdf»: 1 scheda del livello 1, 1 pagina, seme 5.\n"));
