@@ -15,9 +15,20 @@ void WatchPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
     static const QRegularExpression display(QStringLiteral("^could not connect to display (.*)$"));
     static const QRegularExpression plugin(QStringLiteral("Could not (find|load) the Qt platform plugin \"([^\"]*)\""));
     const QLatin1String category(context.category != nullptr ? context.category : "");
+    // Qt may try Wayland before X11: a Wayland display named, or the default one, that does not answer.
+    if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
+        const QString named = qEnvironmentVariable("WAYLAND_DISPLAY");
+        cause = QStringLiteral("lo schermo Wayland «%1» non risponde")
+                    .arg(named.isEmpty() ? QStringLiteral("wayland-0") : named);
+        return;
+    }
     if (const auto match = display.match(message); category == QLatin1String("qt.qpa.xcb") && match.hasMatch()) {
-        cause = match.captured(1).isEmpty() ? QStringLiteral("nessuno schermo è indicato")
-                                            : QStringLiteral("lo schermo «%1» non risponde").arg(match.captured(1));
+        // An X11 display named is the one that failed; that none is named matters only when nothing else
+        // was tried (Qt tries Wayland first where WAYLAND_DISPLAY names a display).
+        if (!match.captured(1).isEmpty())
+            cause = QStringLiteral("lo schermo «%1» non risponde").arg(match.captured(1));
+        else if (cause.isEmpty())
+            cause = QStringLiteral("nessuno schermo è indicato");
         return;
     }
     if (const auto match = plugin.match(message); category == QLatin1String("qt.qpa.plugin") && match.hasMatch()) {

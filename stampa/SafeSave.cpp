@@ -8,10 +8,13 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -90,6 +93,19 @@ QByteArray Kind(mode_t mode)
     return "un oggetto speciale";
 }
 
+// Which of the program's standard streams is open on the file, if one is.
+QByteArray OwnStream(const struct stat& file)
+{
+    const std::pair<int, const char*> streams[] = {
+        {STDIN_FILENO, "l'ingresso"}, {STDOUT_FILENO, "l'uscita"}, {STDERR_FILENO, "l'uscita degli errori"}};
+    for (const auto& [descriptor, name] : streams) {
+        struct stat open {};
+        if (::fstat(descriptor, &open) == 0 && open.st_dev == file.st_dev && open.st_ino == file.st_ino)
+            return name;
+    }
+    return {};
+}
+
 SaveResult NotAFile(const FilePath& path, mode_t mode)
 {
     return Failed(Outcome::Exists, Quoted(Shown(path)) + " è " + Kind(mode) + ", non un file");
@@ -139,6 +155,63 @@ bool MoveWithoutReplacing(const QByteArray& from, const QByteArray& to)
     }
     return ::rename(from.constData(), to.constData()) == 0;
 }
+
+// The temporary file being written, for a signal that ends the program to remove: Ctrl+C, a closed
+// terminal or a plain kill. Only SIGKILL or a power cut, which no program sees, can still leave it.
+// The handler may run at any moment, so it uses only what is safe there: a fixed buffer, a flag set
+// once the buffer is whole, unlink and raise.
+constexpr int Interruptions[] = {SIGINT, SIGTERM, SIGHUP};
+char interruptedFile[PATH_MAX];
+volatile std::sig_atomic_t interruptedFileSet = 0;
+
+void RemoveInterruptedFile(int signal)
+{
+    if (interruptedFileSet != 0)
+        ::unlink(interruptedFile);
+    // Ended by the signal itself, as without the handler, so that the exit status names it.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Watches a temporary file's name for as long as it lives, then gives the signals back as they were.
+class RemovedOnInterruption {
+public:
+    RemovedOnInterruption()
+    {
+        struct sigaction removing {};
+        removing.sa_handler = RemoveInterruptedFile;
+        sigemptyset(&removing.sa_mask);
+        for (std::size_t i = 0; i < std::size(Interruptions); ++i) {
+            ::sigaction(Interruptions[i], nullptr, &before_[i]);
+            // A signal set to be ignored (nohup's SIGHUP) still is.
+            if (before_[i].sa_handler == SIG_DFL)
+                ::sigaction(Interruptions[i], &removing, nullptr);
+        }
+    }
+    ~RemovedOnInterruption()
+    {
+        interruptedFileSet = 0;
+        for (std::size_t i = 0; i < std::size(Interruptions); ++i)
+            ::sigaction(Interruptions[i], &before_[i], nullptr);
+    }
+    RemovedOnInterruption(const RemovedOnInterruption&) = delete;
+    RemovedOnInterruption& operator=(const RemovedOnInterruption&) = delete;
+
+    // Called before the file is made, so that not a moment passes with the file there and unwatched.
+    void watch(const QByteArray& name)
+    {
+        interruptedFileSet = 0;
+        if (name.size() >= qsizetype(sizeof interruptedFile))
+            return;  // longer than any name the system opens
+        std::memcpy(interruptedFile, name.constData(), std::size_t(name.size()) + 1);
+        interruptedFileSet = 1;
+    }
+    // The name turned out to be another file's.
+    void forget() { interruptedFileSet = 0; }
+
+private:
+    struct sigaction before_[std::size(Interruptions)]{};
+};
 
 // The temporary file as the writer sees it: writes gathered into large ones, and the system's error
 // of the first that failed kept, so that the message can name it.
@@ -213,20 +286,28 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     if (const int code = errno; !exists && code != ENOENT)
         return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(path) + ": " + Cause(code));
     if (exists && S_ISLNK(existing.st_mode)) {
-        char* resolved = ::realpath(path.constData(), nullptr);
-        if (resolved == nullptr || ::stat(resolved, &existing) != 0) {
+        // What the link leads to is judged, even when it has no name of its own: /dev/stdout into a
+        // pipe is a pipe. A regular file's real name is where the new file will go.
+        char* resolved = nullptr;
+        if (::stat(path.constData(), &existing) != 0 ||
+            (S_ISREG(existing.st_mode) && (resolved = ::realpath(path.constData(), nullptr)) == nullptr)) {
             const int code = errno;
-            std::free(resolved);
             return Failed(Outcome::Unwritable,
                           "non si può seguire il collegamento " + Quoted(path) + ": " + Cause(code));
         }
-        target = resolved;
+        if (resolved != nullptr)
+            target = resolved;
         std::free(resolved);
     }
     if (exists) {
         // A device or a pipe is never replaced by a file, whatever was asked.
         if (!S_ISREG(existing.st_mode))
             return NotAFile(path, existing.st_mode);
+        // Nor is a file the program's own standard streams are open on (-o /dev/stdout >> registro.txt):
+        // the log would lose what it held.
+        if (const QByteArray stream = OwnStream(existing); !stream.isEmpty())
+            return Failed(Outcome::Exists, Quoted(path) + " è " + stream +
+                                               " del programma stesso: il PDF va scritto in un file a parte");
         if (!replace)
             return ExistsAlready(path);
         // The folder's permissions would let a rename replace it, but a read-only file asks to be kept.
@@ -244,18 +325,27 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     const QByteArray stem = folder + "/." + target.mid(target.lastIndexOf('/') + 1).left(100) + '.';
     QByteArray temporary;
     int descriptor = -1;
+    RemovedOnInterruption removedOnInterruption;
     for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
         temporary = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        removedOnInterruption.watch(temporary);
         // Made as any program makes a file, so that the umask decides who else may read it.
         descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0)
+            removedOnInterruption.forget();
         if (descriptor < 0 && errno != EEXIST)
             break;
     }
     if (const int code = errno; descriptor < 0)
         return Failed(Outcome::Unwritable,
                       "non si può scrivere nella cartella " + Quoted(ShownFolder(folder)) + ": " + Cause(code));
-    if (exists)
+    // A replaced file keeps its owner and group (the superuser replacing a teacher's file) where the
+    // system allows it, as an ordinary user cannot give a file away; then its permissions, which a
+    // change of owner may clear.
+    if (exists) {
+        [[maybe_unused]] const bool ownerKept = ::fchown(descriptor, existing.st_uid, existing.st_gid) == 0;
         ::fchmod(descriptor, existing.st_mode & 07777);
+    }
 
     DescriptorWriter device(descriptor);
     const bool written = write(device) && device.finish();

@@ -8,6 +8,8 @@
 #include "SheetPuzzles.h"
 
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QIODevice>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -237,6 +239,13 @@ QString DocumentTitle(const SheetSet& set)
         .arg(LevelName(set))
         .arg(set.sheets.size())
         .arg(set.seed);
+}
+
+bool HasTextFont()
+{
+    // The boxes come from a stand-in that belongs to no family.
+    const QFont font = TextFont(12);
+    return !QFontInfo(font).family().isEmpty() && QFontMetricsF(font).inFont(QLatin1Char('Q'));
 }
 
 bool PaintSheets(QPagedPaintDevice& device, const SheetSet& set, bool solutions)

@@ -17,6 +17,10 @@ QString ClassDescription(const ClassRules& rules);
 // The document's name, for the PDF's title and a printer's job list.
 QString DocumentTitle(const SheetSet& set);
 
+// Whether a font can be loaded for the page's text. Without any (a system stripped of its fonts) Qt
+// draws every letter as a black box. Needs a QGuiApplication.
+bool HasTextFont();
+
 // Paints the pages on a device no painter is active on: a PDF writer, a printer or a print preview.
 // The same A4 page comes out on each whatever its resolution, scaled down to fit a smaller paper;
 // when the device has page ranges (a print dialog's "pages 1-4"), only those pages are painted.

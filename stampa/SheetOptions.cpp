@@ -139,9 +139,14 @@ ParsedArguments ParseArguments(const QByteArrayList& rawArguments)
                 return Failure(QStringLiteral("seme non valido: %1 (deve essere un numero da 0 a 4294967295)")
                                    .arg(Quoted(*value)));
         } else {
-            // "-o --soluzioni" is a forgotten file name, not a file called "--soluzioni".
-            if (value->isEmpty() || value->startsWith(QLatin1Char('-')))
+            // "-o --soluzioni" is a forgotten file name, not a file called "--soluzioni"; a name that does
+            // begin with '-' is written from its folder, ./-x.pdf, so that no option passes for a file.
+            if (value->isEmpty() || value->startsWith(QLatin1String("--")))
                 return Failure(QStringLiteral("manca il nome del file dopo -o"));
+            if (value->startsWith(QLatin1Char('-')))
+                return Failure(QStringLiteral("il nome %1 comincia con «-» come un'opzione: se è il file da scrivere, "
+                                              "indicalo come %2")
+                                   .arg(Quoted(*value), Quoted(QStringLiteral("./") + *value)));
 #ifdef Q_OS_UNIX
             // "-o" takes no "=", so its value is a whole argument: the name is kept as its bytes.
             options.output = rawArguments[i];

@@ -8,9 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -23,7 +21,9 @@
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -244,23 +244,33 @@ SaveResult SheetWindow::saveTo(const QString& path) const
                       [&](QIODevice& device) { return WriteSheets(device, set, c->solutions); });
 }
 
-bool SheetWindow::printOn(QPrinter& printer) const
+SaveResult SheetWindow::printOn(QPrinter& printer) const
 {
     const auto c = choice();
     if (!c)
-        return false;
+        return {SaveResult::Outcome::WriteFailed, "manca il seme"};
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
     printer.setDocName(DocumentTitle(set));
     printer.setCreator(QStringLiteral("quadrivello-stampa"));
-    const QString file = printer.outputFileName();  // printing to a file instead of a printer
-    const QDateTime untouched = QFileInfo(file).lastModified();
+    // Qt's printer would open the file itself: it would wait for a reader on a pipe, and empty an old
+    // file before knowing whether the pages fit.
+    if (const QString file = printer.outputFileName(); !file.isEmpty()) {
+        return SaveBeside(FilePathOf(file), true, [&](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setResolution(printer.resolution());
+            writer.setPageLayout(printer.pageLayout());
+            writer.setPageRanges(printer.pageRanges());
+            writer.setTitle(printer.docName());
+            writer.setCreator(printer.creator());
+            return PaintSheets(writer, set, c->solutions);
+        });
+    }
     if (PaintSheets(printer, set, c->solutions) && printer.printerState() != QPrinter::Error)
-        return true;
+        return {};
     printer.abort();
-    // What was written of the file is no use to anyone; a file that could not even be opened stays.
-    if (!file.isEmpty() && QFileInfo(file).lastModified() != untouched)
-        QFile::remove(file);
-    return false;
+    return {SaveResult::Outcome::WriteFailed,
+            "la stampante «" + printer.printerName().toUtf8() +
+                "» non ha ricevuto le schede: controlla che sia accesa e collegata, poi riprova"};
 }
 
 void SheetWindow::askAndSave()
@@ -287,11 +297,8 @@ void SheetWindow::askAndSave()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const SaveResult saved = saveTo(path);
     QApplication::restoreOverrideCursor();
-    if (saved.outcome != SaveResult::Outcome::Saved) {
-        QString reason = QString::fromUtf8(saved.message);
-        reason[0] = reason[0].toUpper();
-        showError(QStringLiteral("Le schede non sono state salvate.\n\n%1.").arg(reason));
-    }
+    if (saved.outcome != SaveResult::Outcome::Saved)
+        showError(QStringLiteral("Le schede non sono state salvate."), saved);
 }
 
 void SheetWindow::askAndPrint()
@@ -299,29 +306,38 @@ void SheetWindow::askAndPrint()
     const auto c = choice();
     if (!c)
         return;
+    // Printing is for printers; a PDF is what "Salva PDF…" makes. Qt's dialog would offer to print to a
+    // file as well, but it opens that file while checking it, which waits for ever on a pipe: so it
+    // is not offered, and with no printer at all the teacher is pointed to "Salva PDF…".
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        showError(QStringLiteral("Non c'è nessuna stampante installata.\n\nPer stampare le schede altrove, salvale "
+                                 "in un PDF con «Salva\u00a0PDF…»."));
+        return;
+    }
     // Pages chosen last time belong to another stack.
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setPageRanges(QPageRanges());
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral("Stampa le schede"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setMinMax(1, PageCount(c->sheets, c->solutions));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = printOn(printer_);
+    const SaveResult printed = printOn(printer_);
     QApplication::restoreOverrideCursor();
-    if (!printed) {
-        const QString where = printer_.outputFileName().isEmpty()
-                                  ? QStringLiteral("Controlla che la stampante «%1» sia accesa e collegata, poi "
-                                                   "riprova.")
-                                        .arg(printer_.printerName())
-                                  : QStringLiteral("Non si può scrivere il file «%1».")
-                                        .arg(QDir::toNativeSeparators(printer_.outputFileName()));
-        showError(QStringLiteral("La stampa non è riuscita.\n\n%1").arg(where));
-    }
+    if (printed.outcome != SaveResult::Outcome::Saved)
+        showError(QStringLiteral("La stampa non è riuscita."), printed);
 }
 
 void SheetWindow::showError(const QString& text)
 {
     QMessageBox::warning(this, Title, text);
+}
+
+void SheetWindow::showError(const QString& what, const SaveResult& failure)
+{
+    QString reason = QString::fromUtf8(failure.message);
+    reason[0] = reason[0].toUpper();
+    showError(QStringLiteral("%1\n\n%2.").arg(what, reason));
 }

@@ -28,8 +28,9 @@ public:
 
     // What "Salva PDF…" and "Stampa…" do once their dialog has answered: the pages of the current
     // choices to a PDF file, replaced whole or left as it was, or to a printer set up by the dialog.
+    // A printer set to write a file writes it as saveTo does, with the pages it was asked for.
     SaveResult saveTo(const QString& path) const;
-    bool printOn(QPrinter& printer) const;
+    SaveResult printOn(QPrinter& printer) const;
 
 private:
     struct Choice {
@@ -47,6 +48,7 @@ private:
     void askAndSave();
     void askAndPrint();
     void showError(const QString& text);
+    void showError(const QString& what, const SaveResult& failure);  // what failed, then why
 
     QComboBox* level_;
     QComboBox* class_;

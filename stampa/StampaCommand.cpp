@@ -26,6 +26,12 @@ int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
     case ParsedArguments::Outcome::Run: break;
     }
 
+    if (!HasTextFont()) {
+        err.write(Program + ": non c'è nessun tipo di carattere (font) installato con cui scrivere le schede: "
+                            "installa per esempio DejaVu Sans\n");
+        return ExitFailed;
+    }
+
     const SheetOptions& options = parsed.options;
     const SheetSet set =
         GenerateSheets(options.level, options.sheets, options.seed.value_or(ClockSeed()), options.rules);

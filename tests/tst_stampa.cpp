@@ -6,6 +6,7 @@
 #include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QPaintEngine>
@@ -16,8 +17,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -129,8 +133,9 @@ private slots:
     }
 
     // Each wrong command line (none at all, with no display or one that does not answer), existing file,
-    // pipe, broken link, overlong name, missing or unwritable folder: its status and message, nothing
-    // written or half-written, last year's file and the pipe untouched.
+    // pipe, broken link, overlong name, missing or unwritable folder, no font: its status and message,
+    // nothing written or half-written, last year's file and the pipe untouched; a run stopped by a signal
+    // leaves nothing either. With arguments no display is needed, whatever platform is named.
     void commandErrors()
     {
         const QString hint = QStringLiteral("\nPer l'aiuto: ");
@@ -145,6 +150,9 @@ private slots:
              "seme non valido: «4294967296» (deve essere un numero da 0 a 4294967295)" + hint},
             {"-o OUT --schede", "manca il valore dell'opzione --schede" + hint},
             {"-o --soluzioni", "manca il nome del file dopo -o" + hint},
+            {"-o -x.pdf", "il nome «-x.pdf» comincia con «-» come un'opzione: se è il file da scrivere, indicalo "
+                          "come «./-x.pdf»" +
+                              hint},
             {"--colore -o OUT", "opzione sconosciuta: «--colore»" + hint},
             {"schede.pdf", "argomento inatteso: «schede.pdf»" + hint},
             {"- -o OUT", "argomento inatteso: «-»" + hint},
@@ -158,6 +166,7 @@ private slots:
              "il file «DIR/vecchio.pdf» esiste già: scegli un altro nome o aggiungi --sovrascrivi"},
             {"-o DIR/manca/schede.pdf", "la cartella «DIR/manca» non esiste"},
             {"--sovrascrivi -o DIR/tubo", "«DIR/tubo» è una pipe, non un file"},
+            {"-o /dev/stdout", "«/dev/stdout» è una pipe, non un file"},  // the test reads it through a pipe
             {"--sovrascrivi -o DIR/rotto.pdf",
              "non si può seguire il collegamento «DIR/rotto.pdf»: file o cartella inesistente"},
             {"-o DIR/LONG.pdf", "non si può scrivere «DIR/LONG.pdf»: il nome è troppo lungo"},
@@ -197,6 +206,28 @@ private slots:
         QCOMPARE(deadDisplay.err, "quadrivello-stampa: non si può aprire la finestra: lo schermo «:9876» non risponde\n"
                                   "quadrivello-stampa: manca il file da scrivere: indicalo con -o FILE.pdf\n"
                                   "Per l'aiuto: quadrivello-stampa --help\n");
+        QTemporaryDir folder;
+        const QString stampa = QStringLiteral(QUADRIVELLO_STAMPA_PATH);
+        const QString headless = "exec \"$0\" --sovrascrivi -o \"$1/schede.pdf\"";  // whatever platform is named
+        for (const QString platform : {"DISPLAY=:9876 QT_QPA_PLATFORM=xcb ", "QT_QPA_PLATFORM=wayland "})
+            QCOMPARE(Command({"-c", platform + headless, stampa, folder.path()}, "sh").status, 0);
+        // Fontconfig told of no font at all: the sheets would be black boxes.
+        const char* noFonts =
+            "cd \"$1\" && echo '<fontconfig/>' >fonts.conf && FONTCONFIG_FILE=\"$PWD/fonts.conf\" exec \"$0\" -o x.pdf";
+        const Run fontless = Command({"-c", noFonts, stampa, folder.path()}, "sh");
+        QCOMPARE(fontless.err,
+                 "quadrivello-stampa: non c'è nessun tipo di carattere (font) installato con cui scrivere "
+                 "le schede: installa per esempio DejaVu Sans\n");
+        QCOMPARE(fontless.status, 1);
+        QProcess stopped;  // a long run, stopped once its hidden temporary file is there
+        stopped.start(stampa, {"--schede", "500", "--soluzioni", "-o", folder.filePath("lunga.pdf")});
+        for (const QDeadlineTimer patience(120000); Entries(folder.path()).size() < 3 && !patience.hasExpired();)
+            QThread::usleep(200);
+        stopped.terminate();
+        QVERIFY(stopped.waitForFinished());
+        QCOMPARE(stopped.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(stopped.exitCode(), SIGTERM);
+        QCOMPARE(Entries(folder.path()), (QStringList{"fonts.conf", "schede.pdf"}));  // nor any x.pdf
         // The game, which has no command line, says only why it cannot show its window.
         for (const auto& [platform, why] :
              {std::pair("DISPLAY=:9876 QT_QPA_PLATFORM=xcb", "lo schermo «:9876» non risponde"),
@@ -289,7 +320,24 @@ private slots:
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
-        QVERIFY(window.printOn(printer));
+        QCOMPARE(window.printOn(printer).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
+        // Printed to a pipe it waits for no reader; printed over a file and failing (past a limit on a file's
+        // size, as on a full disk), it keeps the file and says why.
+        QCOMPARE(Command({folder.filePath("tubo")}, "mkfifo").status, 0);
+        printer.setOutputFileName(folder.filePath("tubo"));
+        QCOMPARE(window.printOn(printer).message,
+                 "«" + Shown(FilePathOf(folder.filePath("tubo"))) + "» è una pipe, non un file");
+        printer.setOutputFileName(folder.filePath("stampante.pdf"));
+        std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+        rlimit sizes{};
+        getrlimit(RLIMIT_FSIZE, &sizes);
+        const rlimit small{4096, sizes.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const SaveResult tooLarge = window.printOn(printer);
+        setrlimit(RLIMIT_FSIZE, &sizes);
+        QCOMPARE(tooLarge.message, "scrittura di «" + Shown(FilePathOf(folder.filePath("stampante.pdf"))) +
+                                       "» non riuscita (il file è troppo grande): il file è rimasto com'era");
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
         TallDots tall(folder.filePath("alta.pdf"));
         QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
@@ -302,10 +350,10 @@ private slots:
                      "» non riuscita (il PDF non si è potuto comporre): il file è rimasto com'era");
         QCOMPARE(text("comando.pdf").count(u'\f'), 1);
         QCOMPARE(mode(), "640\n");
-        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf"}));
+        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf", "tubo"}));
         QTemporaryDir other;
         const Run latin =
-            Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && test -f \"$f\"",
+            Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && rm \"$f\"",
                      stampa, other.path()},
                     "sh");
         QCOMPARE(latin.bytes, QByteArray("Scritto «perch\xe8.pdf»: 1 scheda del livello 1, 1 pagina, seme 5.\n"));
