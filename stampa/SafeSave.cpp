@@ -26,29 +26,27 @@
 
 namespace {
 
-using Outcome = SaveResult::Outcome;
-
 QByteArray Quoted(const QByteArray& shown)
 {
     return "«" + shown + "»";
 }
 
-SaveResult Failed(Outcome outcome, const QByteArray& message)
+SaveResult Failed(const QByteArray& message)
 {
-    return SaveResult{outcome, message};
+    return SaveResult{message};
 }
 
 SaveResult ExistsAlready(const FilePath& path)
 {
-    return Failed(Outcome::Exists,
-                  "il file " + Quoted(Shown(path)) + " esiste già: scegli un altro nome o aggiungi --sovrascrivi");
+    return Failed("il file " + Quoted(MessageName(path)) +
+                  " esiste già: scegli un altro nome o aggiungi --sovrascrivi");
 }
 
 // What became of the file is said too: a replacement that failed has left the old one in place.
 SaveResult WriteFailed(const FilePath& path, const QByteArray& cause, bool kept)
 {
-    return Failed(Outcome::WriteFailed, "scrittura di " + Quoted(Shown(path)) + " non riuscita (" + cause + "): " +
-                                            (kept ? "il file è rimasto com'era" : "il file non è stato creato"));
+    return Failed("scrittura di " + Quoted(MessageName(path)) + " non riuscita (" + cause +
+                  "): " + (kept ? "il file è rimasto com'era" : "il file non è stato creato"));
 }
 
 // The cause when the pages themselves failed, with no error from the system.
@@ -108,7 +106,7 @@ QByteArray OwnStream(const struct stat& file)
 
 SaveResult NotAFile(const FilePath& path, mode_t mode)
 {
-    return Failed(Outcome::Exists, Quoted(Shown(path)) + " è " + Kind(mode) + ", non un file");
+    return Failed(Quoted(MessageName(path)) + " è " + Kind(mode) + ", non un file");
 }
 
 QByteArray FolderOf(const QByteArray& path)
@@ -118,7 +116,7 @@ QByteArray FolderOf(const QByteArray& path)
 }
 
 // A folder as messages name it: from the root, so that "." says where it is.
-QByteArray ShownFolder(QByteArray folder)
+QByteArray FolderInMessage(QByteArray folder)
 {
     if (folder.startsWith('/'))
         return folder;
@@ -267,16 +265,6 @@ private:
 
 #ifdef Q_OS_UNIX
 
-FilePath FilePathOf(const QString& name)
-{
-    return QFile::encodeName(name);
-}
-
-QByteArray Shown(const FilePath& path)
-{
-    return path;
-}
-
 SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bool(QIODevice&)>& write)
 {
     // The file the bytes go to: the name itself, or the file its symbolic link leads to.
@@ -284,7 +272,7 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     struct stat existing {};
     const bool exists = ::lstat(path.constData(), &existing) == 0;
     if (const int code = errno; !exists && code != ENOENT)
-        return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(path) + ": " + Cause(code));
+        return Failed("non si può scrivere " + Quoted(path) + ": " + Cause(code));
     if (exists && S_ISLNK(existing.st_mode)) {
         // What the link leads to is judged, even when it has no name of its own: /dev/stdout into a
         // pipe is a pipe. A regular file's real name is where the new file will go.
@@ -292,8 +280,7 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
         if (::stat(path.constData(), &existing) != 0 ||
             (S_ISREG(existing.st_mode) && (resolved = ::realpath(path.constData(), nullptr)) == nullptr)) {
             const int code = errno;
-            return Failed(Outcome::Unwritable,
-                          "non si può seguire il collegamento " + Quoted(path) + ": " + Cause(code));
+            return Failed("non si può seguire il collegamento " + Quoted(path) + ": " + Cause(code));
         }
         if (resolved != nullptr)
             target = resolved;
@@ -306,20 +293,20 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
         // Nor is a file the program's own standard streams are open on (-o /dev/stdout >> registro.txt):
         // the log would lose what it held.
         if (const QByteArray stream = OwnStream(existing); !stream.isEmpty())
-            return Failed(Outcome::Exists, Quoted(path) + " è " + stream +
-                                               " del programma stesso: il PDF va scritto in un file a parte");
+            return Failed(Quoted(path) + " è " + stream +
+                          " del programma stesso: il PDF va scritto in un file a parte");
         if (!replace)
             return ExistsAlready(path);
         // The folder's permissions would let a rename replace it, but a read-only file asks to be kept.
         if (::access(target.constData(), W_OK) != 0) {
             const int code = errno;
-            return Failed(Outcome::Unwritable, "non si può sostituire " + Quoted(path) + ": " + Cause(code));
+            return Failed("non si può sostituire " + Quoted(path) + ": " + Cause(code));
         }
     }
     const QByteArray folder = FolderOf(target);
     struct stat place {};
     if (!exists && ::stat(folder.constData(), &place) != 0)
-        return Failed(Outcome::NoFolder, "la cartella " + Quoted(ShownFolder(folder)) + " non esiste");
+        return Failed("la cartella " + Quoted(FolderInMessage(folder)) + " non esiste");
 
     // Named after the file, cut short so that a long name still leaves room for the rest.
     const QByteArray stem = folder + "/." + target.mid(target.lastIndexOf('/') + 1).left(100) + '.';
@@ -337,8 +324,7 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
             break;
     }
     if (const int code = errno; descriptor < 0)
-        return Failed(Outcome::Unwritable,
-                      "non si può scrivere nella cartella " + Quoted(ShownFolder(folder)) + ": " + Cause(code));
+        return Failed("non si può scrivere nella cartella " + Quoted(FolderInMessage(folder)) + ": " + Cause(code));
     // A replaced file keeps its owner and group (the superuser replacing a teacher's file) where the
     // system allows it, as an ordinary user cannot give a file away; then its permissions, which a
     // change of owner may clear.
@@ -377,26 +363,16 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
 
 #else
 
-FilePath FilePathOf(const QString& name)
-{
-    return name;
-}
-
-QByteArray Shown(const FilePath& path)
-{
-    return QDir::toNativeSeparators(path).toUtf8();
-}
-
 SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bool(QIODevice&)>& write)
 {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
-        return Failed(Outcome::NoFolder, "la cartella " + Quoted(Shown(folder)) + " non esiste");
+        return Failed("la cartella " + Quoted(MessageName(folder)) + " non esiste");
     if (target.isDir())
-        return Failed(Outcome::Exists, Quoted(Shown(path)) + " è una cartella, non un file");
+        return Failed(Quoted(MessageName(path)) + " è una cartella, non un file");
     if (target.exists() && !target.isFile())
-        return Failed(Outcome::Exists, Quoted(Shown(path)) + " è un dispositivo, non un file");
+        return Failed(Quoted(MessageName(path)) + " è un dispositivo, non un file");
     if (target.exists() && !replace)
         return ExistsAlready(path);
     const auto cause = [](const QFileDevice& file) {
@@ -408,7 +384,7 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
         const bool existed = target.exists();
         QSaveFile file(target.absoluteFilePath());
         if (!file.open(QIODevice::WriteOnly))
-            return Failed(Outcome::Unwritable, "non si può scrivere " + Quoted(Shown(path)) + ": " + cause(file));
+            return Failed("non si può scrivere " + Quoted(MessageName(path)) + ": " + cause(file));
         if (!write(file) || file.error() != QFileDevice::NoError) {
             const QByteArray failure = cause(file);
             file.cancelWriting();
@@ -422,8 +398,7 @@ SaveResult SaveBeside(const FilePath& path, bool replace, const std::function<bo
     // The final move must not clobber a file that turned up while we wrote; QFile's rename refuses to.
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!file.open())
-        return Failed(Outcome::Unwritable,
-                      "non si può scrivere nella cartella " + Quoted(Shown(folder)) + ": " + cause(file));
+        return Failed("non si può scrivere nella cartella " + Quoted(MessageName(folder)) + ": " + cause(file));
     if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError)
         return WriteFailed(path, cause(file), false);
     file.close();

@@ -1,37 +1,18 @@
 // Writing a file so that it either appears whole or not at all, and never replaces one unasked.
 #pragma once
 
+#include "FilePath.h"
+
 #include <QByteArray>
-#include <QString>
 
 #include <functional>
 
 class QIODevice;
 
-// A file's name as the system takes it. On Unix a name is bytes that need not be valid UTF-8, which
-// a QString could not keep, so it stays bytes down to the system calls; elsewhere it is text.
-#ifdef Q_OS_UNIX
-using FilePath = QByteArray;
-#else
-using FilePath = QString;
-#endif
-
-// The name of a file known as text, as a file dialog gives it.
-FilePath FilePathOf(const QString& name);
-
-// The name as a message prints it: on Unix its own bytes, for the terminal to show as best it can.
-QByteArray Shown(const FilePath& path);
-
+// Saved, or why not: one Italian line in UTF-8, the names in it as MessageName gives them.
 struct SaveResult {
-    enum class Outcome {
-        Saved,
-        Exists,
-        NoFolder,
-        Unwritable,
-        WriteFailed
-    };
-    Outcome outcome = Outcome::Saved;
-    QByteArray message;  // when not Saved: one Italian line in UTF-8, the names in it as Shown
+    QByteArray failure;  // empty when the file was saved
+    bool saved() const { return failure.isEmpty(); }
 };
 
 // Runs `write` on a temporary file in the target's folder and moves it to `path` once it has

@@ -159,8 +159,8 @@ SheetWindow::SheetWindow(QWidget* parent)
             preview_->updatePreview();
     });
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-        if (shown_.level != nullptr)
-            PaintSheets(*printer, shown_, solutionsShown_);
+        if (previewed_.level != nullptr)
+            PaintSheets(*printer, previewed_, previewSolutions_);
     });
     connect(level_, &QComboBox::currentIndexChanged, this, &SheetWindow::choicesChanged);
     connect(class_, &QComboBox::currentIndexChanged, this, &SheetWindow::classChanged);
@@ -217,8 +217,8 @@ bool SheetWindow::takeChoicesForPreview()
 {
     const auto c = choice();
     if (c) {
-        shown_ = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
-        solutionsShown_ = c->solutions;
+        previewed_ = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
+        previewSolutions_ = c->solutions;
     }
     return c.has_value();
 }
@@ -237,7 +237,7 @@ SaveResult SheetWindow::saveTo(const QString& path) const
 {
     const auto c = choice();
     if (!c)
-        return {SaveResult::Outcome::WriteFailed, "manca il seme"};
+        return {"manca il seme"};
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
     // The file dialog has already asked before replacing a file.
     return SaveBeside(FilePathOf(path), true,
@@ -248,7 +248,7 @@ SaveResult SheetWindow::printOn(QPrinter& printer) const
 {
     const auto c = choice();
     if (!c)
-        return {SaveResult::Outcome::WriteFailed, "manca il seme"};
+        return {"manca il seme"};
     const SheetSet set = GenerateSheets(c->level, c->sheets, c->seed, c->rules);
     printer.setDocName(DocumentTitle(set));
     printer.setCreator(QStringLiteral("quadrivello-stampa"));
@@ -268,9 +268,8 @@ SaveResult SheetWindow::printOn(QPrinter& printer) const
     if (PaintSheets(printer, set, c->solutions) && printer.printerState() != QPrinter::Error)
         return {};
     printer.abort();
-    return {SaveResult::Outcome::WriteFailed,
-            "la stampante «" + printer.printerName().toUtf8() +
-                "» non ha ricevuto le schede: controlla che sia accesa e collegata, poi riprova"};
+    return {"la stampante «" + printer.printerName().toUtf8() +
+            "» non ha ricevuto le schede: controlla che sia accesa e collegata, poi riprova"};
 }
 
 void SheetWindow::askAndSave()
@@ -297,7 +296,7 @@ void SheetWindow::askAndSave()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const SaveResult saved = saveTo(path);
     QApplication::restoreOverrideCursor();
-    if (saved.outcome != SaveResult::Outcome::Saved)
+    if (!saved.saved())
         showError(QStringLiteral("Le schede non sono state salvate."), saved);
 }
 
@@ -326,7 +325,7 @@ void SheetWindow::askAndPrint()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const SaveResult printed = printOn(printer_);
     QApplication::restoreOverrideCursor();
-    if (printed.outcome != SaveResult::Outcome::Saved)
+    if (!printed.saved())
         showError(QStringLiteral("La stampa non è riuscita."), printed);
 }
 
@@ -335,9 +334,9 @@ void SheetWindow::showError(const QString& text)
     QMessageBox::warning(this, Title, text);
 }
 
-void SheetWindow::showError(const QString& what, const SaveResult& failure)
+void SheetWindow::showError(const QString& what, const SaveResult& result)
 {
-    QString reason = QString::fromUtf8(failure.message);
+    QString reason = QString::fromUtf8(result.failure);
     reason[0] = reason[0].toUpper();
     showError(QStringLiteral("%1\n\n%2.").arg(what, reason));
 }

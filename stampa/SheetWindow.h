@@ -48,7 +48,7 @@ private:
     void askAndSave();
     void askAndPrint();
     void showError(const QString& text);
-    void showError(const QString& what, const SaveResult& failure);  // what failed, then why
+    void showError(const QString& what, const SaveResult& result);  // what failed, then why
 
     QComboBox* level_;
     QComboBox* class_;
@@ -65,6 +65,6 @@ private:
     QTimer previewDelay_;                         // typing a seed repaints the preview once, when the typing stops
     QPrinter printer_{QPrinter::HighResolution};  // kept, so the dialog offers the printer chosen last
     QString saveFolder_;                          // where the last PDF went
-    bool solutionsShown_ = false;
-    SheetSet shown_;  // the stack the preview shows
+    bool previewSolutions_ = false;
+    SheetSet previewed_;  // the stack the preview shows
 };

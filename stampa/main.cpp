@@ -1,7 +1,8 @@
 // quadrivello-stampa: printable Quadrivello puzzle sheets, from a window or from the command line.
 #include "PlatformFailure.h"
+#include "SheetCommand.h"
+#include "SheetOptions.h"
 #include "SheetWindow.h"
-#include "StampaCommand.h"
 
 #include <QApplication>
 #include <QFile>
@@ -57,15 +58,10 @@ int main(int argc, char** argv)
     if (arguments.isEmpty() && HasDisplay()) {
         // A display that does not answer: say so, then be the command line, as when there is none.
         OnPlatformFailure([](const QString& reason) {
-            QFile out;
-            QFile err;
-            out.open(stdout, QIODevice::WriteOnly);
-            err.open(stderr, QIODevice::WriteOnly);
-            err.write("quadrivello-stampa: non si può aprire la finestra: " + reason.toUtf8() + '\n');
-            const int status = RunStampa({}, out, err);
-            out.close();
-            err.close();
-            std::_Exit(status);
+            const QByteArray lines = "quadrivello-stampa: non si può aprire la finestra: " + reason.toUtf8() + '\n' +
+                                     ArgumentErrorLines(ParseArguments({}).error);
+            std::fputs(lines.constData(), stderr);
+            std::_Exit(ExitBadArguments);
         });
         QApplication app(qtArgc, argv);
         QGuiApplication::setDesktopFileName(QStringLiteral("quadrivello-stampa"));
@@ -91,5 +87,5 @@ int main(int argc, char** argv)
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return RunStampa(arguments, out, err);
+    return RunSheetCommand(arguments, out, err);
 }

@@ -107,7 +107,7 @@ std::string Solutions(const Puzzle& puzzle)
 
 }  // namespace
 
-class TestStampa : public QObject {
+class TestSheets : public QObject {
     Q_OBJECT
 private slots:
     // Seed S's stack is the game's sound puzzles after seeding with S, however long; another seed, others; a
@@ -269,7 +269,7 @@ private slots:
         window.findChild<QObject*>("schede")->setProperty("value", 5);
         window.findChild<QObject*>("soluzioni")->setProperty("checked", true);
         window.findChild<QObject*>("seme")->setProperty("text", "7");
-        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).failure, QByteArray());
         QCOMPARE(Command({folder.filePath("finestra.pdf"), "-"}, "pdftotext").out,
                  Command({folder.filePath("classe-3.pdf"), "-"}, "pdftotext").out);
     }
@@ -316,18 +316,18 @@ private slots:
         window.findChild<QObject*>("seme")->setProperty("text", "0000000000007");
         QVERIFY(says("3 pagine: le schede alle pagine 1–2, le soluzioni a pagina 3. Agli alunni vanno solo le prime 2 "
                      "pagine."));
-        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(window.saveTo(folder.filePath("finestra.pdf")).failure, QByteArray());
         QCOMPARE(text("finestra.pdf"), text("comando.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
-        QCOMPARE(window.printOn(printer).outcome, SaveResult::Outcome::Saved);
+        QCOMPARE(window.printOn(printer).failure, QByteArray());
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
         // Printed to a pipe it waits for no reader; printed over a file and failing (past a limit on a file's
         // size, as on a full disk), it keeps the file and says why.
         QCOMPARE(Command({folder.filePath("tubo")}, "mkfifo").status, 0);
         printer.setOutputFileName(folder.filePath("tubo"));
-        QCOMPARE(window.printOn(printer).message,
-                 "«" + Shown(FilePathOf(folder.filePath("tubo"))) + "» è una pipe, non un file");
+        QCOMPARE(window.printOn(printer).failure,
+                 "«" + MessageName(FilePathOf(folder.filePath("tubo"))) + "» è una pipe, non un file");
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
         std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
         rlimit sizes{};
@@ -336,7 +336,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         const SaveResult tooLarge = window.printOn(printer);
         setrlimit(RLIMIT_FSIZE, &sizes);
-        QCOMPARE(tooLarge.message, "scrittura di «" + Shown(FilePathOf(folder.filePath("stampante.pdf"))) +
+        QCOMPARE(tooLarge.failure, "scrittura di «" + MessageName(FilePathOf(folder.filePath("stampante.pdf"))) +
                                        "» non riuscita (il file è troppo grande): il file è rimasto com'era");
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
         TallDots tall(folder.filePath("alta.pdf"));
@@ -345,8 +345,8 @@ private slots:
 
         QCOMPARE(Command({"--livello=1", "--sovrascrivi", "-o", pdf}).status, 0);
         const auto fail = [](QIODevice& device) { return device.write("%PDF-") < 0; };
-        QCOMPARE(SaveBeside(FilePathOf(pdf), true, fail).message,
-                 "scrittura di «" + Shown(FilePathOf(pdf)) +
+        QCOMPARE(SaveBeside(FilePathOf(pdf), true, fail).failure,
+                 "scrittura di «" + MessageName(FilePathOf(pdf)) +
                      "» non riuscita (il PDF non si è potuto comporre): il file è rimasto com'era");
         QCOMPARE(text("comando.pdf").count(u'\f'), 1);
         QCOMPARE(mode(), "640\n");
@@ -371,5 +371,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStampa)
-#include "tst_stampa.moc"
+QTEST_MAIN(TestSheets)
+#include "tst_sheets.moc"

@@ -1,5 +1,5 @@
 // Parse, generate, write: every failure ends in one Italian line on the error stream and no file.
-#include "StampaCommand.h"
+#include "SheetCommand.h"
 
 #include "RandomSource.h"
 #include "SafeSave.h"
@@ -15,14 +15,17 @@ const QByteArray Program = "quadrivello-stampa";
 
 }  // namespace
 
-int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
+QByteArray ArgumentErrorLines(const QString& error)
+{
+    return Program + ": " + error.toUtf8() + '\n' + HelpHint().toUtf8() + '\n';
+}
+
+int RunSheetCommand(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
 {
     const ParsedArguments parsed = ParseArguments(arguments);
     switch (parsed.outcome) {
     case ParsedArguments::Outcome::Help: out.write(HelpText().toUtf8()); return ExitWritten;
-    case ParsedArguments::Outcome::Error:
-        err.write(Program + ": " + parsed.error.toUtf8() + '\n' + HelpHint().toUtf8() + '\n');
-        return ExitBadArguments;
+    case ParsedArguments::Outcome::Error: err.write(ArgumentErrorLines(parsed.error)); return ExitBadArguments;
     case ParsedArguments::Outcome::Run: break;
     }
 
@@ -37,8 +40,8 @@ int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
         GenerateSheets(options.level, options.sheets, options.seed.value_or(ClockSeed()), options.rules);
     const SaveResult saved = SaveBeside(options.output, options.overwrite,
                                         [&](QIODevice& device) { return WriteSheets(device, set, options.solutions); });
-    if (saved.outcome != SaveResult::Outcome::Saved) {
-        err.write(Program + ": " + saved.message + '\n');
+    if (!saved.saved()) {
+        err.write(Program + ": " + saved.failure + '\n');
         return ExitFailed;
     }
 
@@ -54,6 +57,6 @@ int RunStampa(const QByteArrayList& arguments, QIODevice& out, QIODevice& err)
                                 .arg(pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine"))
                                 .arg(set.seed);
     // The name goes out as its own bytes, which need not be text.
-    out.write("Scritto «" + Shown(options.output) + "»" + details.toUtf8());
+    out.write("Scritto «" + MessageName(options.output) + "»" + details.toUtf8());
     return ExitWritten;
 }
