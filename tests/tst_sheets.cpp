@@ -276,8 +276,7 @@ private slots:
 
     // Level 3, 2 sheets with solutions, seed 7 (with leading zeros): the command's report, pages and a pupil's
     // sheet, the file readable as the umask allows; the window set alike saves the same PDF and prints the
-    // same pages on another resolution and margins, and on dots taller than wide; a file is replaced only when
-    // asked, and then wholly with its permissions, or else left as it was; a name that is not UTF-8 is kept.
+    // same pages on another resolution and margins, and on dots taller than wide.
     void commandAndWindowMakeTheSamePages()
     {
         QTemporaryDir folder;
@@ -322,8 +321,33 @@ private slots:
         printer.setOutputFileName(folder.filePath("stampante.pdf"));
         QCOMPARE(window.printOn(printer).failure, QByteArray());
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
-        // Printed to a pipe it waits for no reader; printed over a file and failing (past a limit on a file's
-        // size, as on a full disk), it keeps the file and says why.
+        TallDots tall(folder.filePath("alta.pdf"));
+        QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
+        QCOMPARE(tall.firstText.m22(), 2 * tall.firstText.m11());
+    }
+
+    // Printed to a pipe, the window waits for no reader; printed over a file and failing (past a limit on a
+    // file's size, as on a full disk), it keeps the file and says why; so does a replacement whose pages fail.
+    // A replacement asked for replaces the file whole and keeps its permissions.
+    void aFailedPrintOrSaveKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const auto text = [&](const char* pdf) {
+            return Command({"-layout", folder.filePath(pdf), "-"}, QStringLiteral("pdftotext")).out;
+        };
+        const QString pdf = folder.filePath("comando.pdf");
+        QCOMPARE(Command({"-c", "umask 027 && exec \"$0\" \"$@\"", QUADRIVELLO_STAMPA_PATH, "--schede", "2", "-o", pdf},
+                         "sh")
+                     .status,
+                 0);
+        QCOMPARE(Command({"--seme", "7", "--sovrascrivi", "-o", pdf}).status, 0);  // replaced whole, its mode kept
+        QCOMPARE(text("comando.pdf").count(u'\f'), 1);
+        const auto mode = [&] { return Command({"-c", "%a", pdf}, "stat").out; };
+        QCOMPARE(mode(), "640\n");
+        QVERIFY(QFile::copy(pdf, folder.filePath("stampante.pdf")));
+        SheetWindow window;
+        window.findChild<QObject*>("seme")->setProperty("text", "8");
+        QPrinter printer(QPrinter::HighResolution);
         QCOMPARE(Command({folder.filePath("tubo")}, "mkfifo").status, 0);
         printer.setOutputFileName(folder.filePath("tubo"));
         QCOMPARE(window.printOn(printer).failure,
@@ -339,28 +363,32 @@ private slots:
         QCOMPARE(tooLarge.failure, "scrittura di «" + MessageName(FilePathOf(folder.filePath("stampante.pdf"))) +
                                        "» non riuscita (il file è troppo grande): il file è rimasto com'era");
         QCOMPARE(text("stampante.pdf"), text("comando.pdf"));
-        TallDots tall(folder.filePath("alta.pdf"));
-        QVERIFY(PaintSheets(tall, GenerateSheets(1, 1, 7u), false));
-        QCOMPARE(tall.firstText.m22(), 2 * tall.firstText.m11());
 
-        QCOMPARE(Command({"--livello=1", "--sovrascrivi", "-o", pdf}).status, 0);
         const auto fail = [](QIODevice& device) { return device.write("%PDF-") < 0; };
         QCOMPARE(SaveBeside(FilePathOf(pdf), true, fail).failure,
                  "scrittura di «" + MessageName(FilePathOf(pdf)) +
                      "» non riuscita (il PDF non si è potuto comporre): il file è rimasto com'era");
-        QCOMPARE(text("comando.pdf").count(u'\f'), 1);
+        QCOMPARE(text("comando.pdf"), text("stampante.pdf"));
         QCOMPARE(mode(), "640\n");
-        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "finestra.pdf", "stampante.pdf", "tubo"}));
+        QCOMPARE(Entries(folder.path()), (QStringList{"comando.pdf", "stampante.pdf", "tubo"}));
+    }
+
+    // A file name that is not UTF-8 is written and named byte for byte.
+    void aNameThatIsNotTextIsKept()
+    {
         QTemporaryDir other;
         const Run latin =
             Command({"-c", "cd \"$1\" && f=$(printf 'perch\\350.pdf') && \"$0\" --seme 5 -o \"$f\" && rm \"$f\"",
-                     stampa, other.path()},
+                     QUADRIVELLO_STAMPA_PATH, other.path()},
                     "sh");
         QCOMPARE(latin.bytes, QByteArray("Scritto «perch\xe8.pdf»: 1 scheda del livello 1, 1 pagina, seme 5.\n"));
         QCOMPARE(latin.status, 0);
+    }
 
-        // The game's manual: A4, every placeholder of its worked example filled, its pictures (the
-        // icon, the window, the three grids, the worked example's grid, the sheets window) in it, bookmarks.
+    // The game's manual: A4, every placeholder of its worked example filled, its pictures (the icon, the
+    // window, the three grids, the worked example's grid, the sheets window) in it, bookmarks.
+    void theManualIsWholeWithItsPicturesAndBookmarks()
+    {
         const QString manual = QStringLiteral(QUADRIVELLO_DATA_DIR "/Quadrivello.pdf");
         QVERIFY(Command({manual}, "pdfinfo").out.contains("595 x 842 pts (A4)"));
         const QString manualText = Command({manual, "-"}, "pdftotext").out;
