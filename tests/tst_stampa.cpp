@@ -311,14 +311,14 @@ private slots:
         QCOMPARE(latin.bytes, QByteArray("Scritto «perch\xe8.pdf»: 1 scheda del livello 1, 1 pagina, seme 5.\n"));
         QCOMPARE(latin.status, 0);
 
-        // The game's manual: A4, every placeholder of its worked example filled, its pictures (the
-        // icon, the window, the three grids, the worked example's grid, the sheets window) in it, bookmarks.
+        // The game's manual: A4, every placeholder filled, its pictures (the icon, the window, the three
+        // grids, the worked example's grid, the sheets window, the second class's window and sheet), bookmarks.
         const QString manual = QStringLiteral(QUADRIVELLO_DATA_DIR "/Quadrivello.pdf");
         QVERIFY(Command({manual}, "pdfinfo").out.contains("595 x 842 pts (A4)"));
         const QString manualText = Command({manual, "-"}, "pdftotext").out;
         QVERIFY(!manualText.contains("{{"));
         QVERIFY(manualText.contains("Conferma"));
-        QCOMPARE(Command({"-list", manual}, "pdfimages").out.count(u'\n'), 2 + 7);  // two lines of header
+        QCOMPARE(Command({"-list", manual}, "pdfimages").out.count(u'\n'), 2 + 9);  // two lines of header
         QVERIFY(Command({manual}, "cat").bytes.contains("/Type /Outlines"));  // bookmarks, added after Qt wrote it
     }
 };
