@@ -291,6 +291,10 @@ int main(int argc, char** argv)
     images[QStringLiteral("icona.png")] = icon.scaled(icon.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     ManualPictures window = RenderManualPictures(applicationFolder.path());
+    for (const auto& [name, picture] : window.images) {
+        if (picture.isNull())
+            return Fail(QStringLiteral("cannot draw %1").arg(name));
+    }
     images.merge(window.images);
     std::map<QString, QString>& values = window.values;
     values[QStringLiteral("versione")] = QStringLiteral(QUADRIVELLO_VERSION);
@@ -333,7 +337,7 @@ int main(int argc, char** argv)
         QString filled = html;
         QString unknown;
         if (!FillPlaceholders(filled, value, unknown))
-            return Fail(QStringLiteral("%1 names {{%2}}, which is neither a value of the worked example nor a "
+            return Fail(QStringLiteral("%1 names {{%2}}, which is neither a value the pictures give nor a "
                                        "section's page")
                             .arg(sourcePath, unknown));
         document = LayOut(filled, images, writer, pages);

@@ -1,21 +1,32 @@
 // Pictures of the game window and of the sheets window for the manual, the real ones on the offscreen
-// platform, grabbed.
+// platform, grabbed, and a printed sheet as the sheets' own painter paints it.
 #include "make_manual_pictures.h"
 
 #include "ClueLabel.h"
 #include "Game.h"
 #include "GridBox.h"
+#include "make_manual_page_image.h"
+#include "SheetDocument.h"
+#include "SheetPuzzles.h"
 #include "SheetWindow.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStringList>
 
 namespace {
 
 // The seed of the example puzzle: its across A is a sum and its down B a product, and both are
 // small enough for a child to work out on paper.
 constexpr std::uint32_t ExampleSeed = 28;
+// The page on choosing a class shows a puzzle of level 1 for the second class in the game, and a
+// printed sheet of the same; each seed gives clues with a product among the sums and differences.
+constexpr std::uint32_t SecondClassSeed = 737;
+constexpr std::uint32_t SecondClassSheetSeed = 7;
+// The printed sheet's resolution: sharp at the half page's width the manual gives it.
+constexpr int SheetDotsPerInch = 150;
 
 QString ClueOf(Game& game, ClueRef clue)
 {
@@ -60,6 +71,62 @@ QImage SheetWindowPicture()
     return window.grab().toImage();
 }
 
+// The clues of the puzzle that are products, as the manual quotes them: "«7 × 5» e «8 × 4»".
+QString ProductsIn(const Puzzle& puzzle)
+{
+    QStringList products;
+    for (const auto* entries : {&puzzle.across, &puzzle.down}) {
+        for (const PuzzleEntry& entry : *entries) {
+            QString clue = QString::fromStdString(entry.clue).trimmed();
+            if (clue.contains(QChar(0x00D7)))
+                products << QStringLiteral("«%1»").arg(clue.replace(u' ', QChar(QChar::Nbsp)));
+        }
+    }
+    const QString last = products.isEmpty() ? QString() : products.takeLast();
+    return products.isEmpty() ? last : products.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last;
+}
+
+// A picture's products, which the text quotes; none leaves the value out, and the manual's
+// build stops at the placeholder instead of saying what the picture does not show.
+void QuoteProducts(ManualPictures& result, const QString& name, const Puzzle& puzzle)
+{
+    if (const QString products = ProductsIn(puzzle); !products.isEmpty())
+        result.values[name] = products;
+}
+
+// The game with the second class chosen, on a puzzle that is always the same. The game is not
+// started, as starting seeds the stream the class's clues are drawn from with the clock; not started,
+// that stream keeps its first seed, and the clues too are the same at every build.
+void AddSecondClassWindow(ManualPictures& result, const QString& applicationFolder)
+{
+    Game game(applicationFolder);
+    GameWindow& window = game.window();
+    game.random().seed(SecondClassSeed);
+    window.show();
+    game.chooseClass(SchoolYear::Second);
+    NoKeyboardCursor(window);
+    result.images[QStringLiteral("seconda.png")] = window.grab().toImage();
+    QuoteProducts(result, QStringLiteral("seconda.tabelline"), game.play().puzzle());
+}
+
+// The pupil's page of a sheet of the second class, level 1, painted by the painter that prints it,
+// with a thin grey edge so that the white paper stands out on the manual's white page.
+void AddSecondClassSheet(ManualPictures& result)
+{
+    const SheetSet set = GenerateSheets(1, 1, SecondClassSheetSeed, DefaultRules(SchoolYear::Second));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    QImage page =
+        PagePicture(a4, SheetDotsPerInch, [&](QPagedPaintDevice& device) { return PaintSheets(device, set, false); });
+    if (!page.isNull()) {
+        QPainter painter(&page);
+        painter.setPen(QPen(QColor(128, 128, 128), 3));
+        painter.drawRect(QRectF(page.rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    result.images[QStringLiteral("scheda-seconda.png")] = page;
+    result.values[QStringLiteral("scheda-seconda.seme")] = QString::number(SecondClassSheetSeed);
+    QuoteProducts(result, QStringLiteral("scheda-seconda.tabelline"), set.sheets.front());
+}
+
 }  // namespace
 
 ManualPictures RenderManualPictures(const QString& applicationFolder)
@@ -95,5 +162,7 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
     result.images[QStringLiteral("esempio.png")] = window.grid()->grab().toImage();
     window.hide();
     result.images[QStringLiteral("schede.png")] = SheetWindowPicture();
+    AddSecondClassWindow(result, applicationFolder);
+    AddSecondClassSheet(result);
     return result;
 }
