@@ -171,7 +171,8 @@ private slots:
     }
 
     // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
-    // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space.
+    // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space. Alt with
+    // another key opens no menu.
     void aWholeLevelWithTheKeyboardAlone()
     {
         game_.chooseLevel(1);
@@ -191,6 +192,18 @@ private slots:
             key(k);  // over black cells: from B right to C, from C down to M
             QCOMPARE(w.grid()->cursor(), (Cell{row, column}));
         }
+        const auto altWith = [](QWidget* widget, Qt::Key k) {  // Alt let go first, as fingers often do
+            QTest::keyPress(widget, k, Qt::AltModifier);
+            QTest::keyRelease(widget, Qt::Key_Alt);
+            QTest::keyRelease(widget, k);
+        };
+        altWith(w.grid(), Qt::Key_L);  // no letter L, and Alt's release opens no menu
+        QCOMPARE(w.grid()->cursor(), (Cell{2, 3}));
+        QCOMPARE(QApplication::focusWidget(), w.grid());
+        key(Qt::Key_Alt);  // alone it does
+        QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
+        key(Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), w.grid());
         MessageBoxCatcher boxes;
         for (const Direction direction : {Direction::Across, Direction::Down}) {
             for (const PuzzleEntry& e : game_.play().puzzle().entries(direction)) {
@@ -201,7 +214,8 @@ private slots:
                 QTest::keyClicks(QApplication::focusWidget(), QString::number(e.number));
                 QCOMPARE(QApplication::focusWidget(), w.answerBox());
                 key(Qt::Key_Tab);
-                key(Qt::Key_Space);
+                // Down clues with Alt held: "Conferma" takes Space all the same, and Alt's release opens no menu.
+                direction == Direction::Down ? altWith(w.confirmButton(), Qt::Key_Space) : key(Qt::Key_Space);
                 QCOMPARE(QApplication::focusWidget(), w.grid());
                 QCOMPARE(w.grid()->cursor(), e.entry->cells.front());
             }

@@ -7,6 +7,7 @@
 #include "GridBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
@@ -93,6 +94,7 @@ GameWindow::GameWindow()
     connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &GameWindow::openMenus);
+    qApp->installEventFilter(this);
 
     resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
 }
@@ -350,18 +352,26 @@ void GameWindow::openMenus()
     menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
-void GameWindow::keyPressEvent(QKeyEvent* event)
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    altAlone_ = event->key() == Qt::Key_Alt;
-    QMainWindow::keyPressEvent(event);
-}
-
-void GameWindow::keyReleaseEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Alt && altAlone_)
-        openMenus();
-    altAlone_ = false;
-    QMainWindow::keyReleaseEvent(event);
+    const auto type = event->type();
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr &&
+        (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::KeyRelease)) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyRelease) {
+            // A key event goes up from the control to the window and is seen here at each step: the
+            // first opens the menus.
+            if (keyEvent->key() == Qt::Key_Alt && altAlone_ && widget->window() == this)
+                openMenus();
+            altAlone_ = false;
+        } else if (keyEvent->key() != Qt::Key_Alt) {
+            altAlone_ = false;
+        } else if (type == QEvent::KeyPress && !keyEvent->isAutoRepeat()) {
+            altAlone_ = !menuBar()->hasFocus();  // with the menus open it opens nothing (Qt's own may close them)
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

@@ -70,9 +70,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Alt pressed and let go alone opens the menus, as F10 does: the ways desktops open them.
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    // Every key in the application: Alt pressed and let go alone opens the menus, as F10 does (the
+    // ways desktops open them), whichever control has the keyboard, and Alt with another key does not.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }

@@ -224,7 +224,10 @@ void GridBox::keyPressEvent(QKeyEvent* event)
     const std::vector<Cell> white = whiteCells();
     const QString text = event->text();
     const int key = event->key();
-    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    // With Alt or Ctrl held a key is a command for the window, not play: Alt+L is no letter L.
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) {
+        QFrame::keyPressEvent(event);
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
         setCursor(cellTowards(key));
     } else if (key == Qt::Key_Home || key == Qt::Key_End) {
         setCursor(key == Qt::Key_Home ? white.front() : white.back());
