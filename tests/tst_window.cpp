@@ -172,7 +172,7 @@ private slots:
 
     // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
     // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space. Alt with
-    // another key opens no menu.
+    // another key opens no menu; the keyboard is back after the menus.
     void aWholeLevelWithTheKeyboardAlone()
     {
         game_.chooseLevel(1);
@@ -200,9 +200,10 @@ private slots:
         altWith(w.grid(), Qt::Key_L);  // no letter L, and Alt's release opens no menu
         QCOMPARE(w.grid()->cursor(), (Cell{2, 3}));
         QCOMPARE(QApplication::focusWidget(), w.grid());
-        key(Qt::Key_Alt);  // alone it does
+        key(Qt::Key_Alt);  // alone it does; Escape, and Escape after F10, give the keyboard back
         QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
-        key(Qt::Key_Escape);
+        for (const Qt::Key k : {Qt::Key_Escape, Qt::Key_F10, Qt::Key_Escape})
+            key(k);
         QTRY_COMPARE(QApplication::focusWidget(), w.grid());
         MessageBoxCatcher boxes;
         for (const Direction direction : {Direction::Across, Direction::Down}) {
@@ -229,6 +230,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
+        for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})  // a level: the grid has the keyboard
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : w.menuBar(), k);
+        w.activateWindow();  // the offscreen platform leaves it inactive once a menu has closed
+        QTRY_COMPARE(QApplication::focusWidget(), w.grid());
     }
 
     // A whole level through the accessibility tree alone: each clue pressed as a screen reader does,

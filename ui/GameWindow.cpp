@@ -159,6 +159,9 @@ void GameWindow::createMenus()
     QMenuBar* bar = menuBar();
     quitAction_ = bar->addAction(QStringLiteral("Esci"));
     QMenu* levels = bar->addMenu(QStringLiteral("Livelli"));
+    // A new puzzle has other clues: the keyboard goes on from the grid, once the menu has closed.
+    connect(
+        levels, &QMenu::triggered, this, [this] { grid_->setFocus(Qt::MenuBarFocusReason); }, Qt::QueuedConnection);
     for (int level = 1; level <= LevelCount; ++level)
         levelActions_[static_cast<std::size_t>(level - 1)] = levels->addAction(QStringLiteral("Livello %1").arg(level));
     helpAction_ = bar->addAction(QStringLiteral("Help"));
@@ -352,10 +355,29 @@ void GameWindow::openMenus()
     menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
+void GameWindow::returnFromMenus()
+{
+    // Still open, or the window in the background (a message box, the manual): later, then.
+    if (!menusHaveKeyboard_ || !isActiveWindow() || QApplication::activePopupWidget() != nullptr ||
+        menuBar()->activeAction() != nullptr)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == menuBar())
+        (keyboardAt_ != nullptr && keyboardAt_->isEnabled() ? keyboardAt_.data() : grid_)
+            ->setFocus(Qt::MenuBarFocusReason);
+}
+
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     auto* widget = qobject_cast<QWidget*>(watched);
+    // The menu bar takes the keyboard from a control (F10, Alt), which gets it back once the menus
+    // close; a control that takes it otherwise (Qt gives it back itself, a click) ends that.
+    if (type == QEvent::FocusIn && widget != nullptr && widget->window() == this) {
+        menusHaveKeyboard_ = widget == menuBar();
+        if (!menusHaveKeyboard_)
+            keyboardAt_ = widget;
+    }
     if (widget != nullptr &&
         (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::KeyRelease)) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -370,8 +392,18 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
         } else if (type == QEvent::KeyPress && !keyEvent->isAutoRepeat()) {
             altAlone_ = !menuBar()->hasFocus();  // with the menus open it opens nothing (Qt's own may close them)
         }
+        // The menus may have closed on this key: seen once it has done its work.
+        if (type == QEvent::KeyPress && menusHaveKeyboard_)
+            QMetaObject::invokeMethod(this, &GameWindow::returnFromMenus, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && menusHaveKeyboard_)
+        QMetaObject::invokeMethod(this, &GameWindow::returnFromMenus, Qt::QueuedConnection);
+    QMainWindow::changeEvent(event);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

@@ -6,6 +6,7 @@
 #include "ScreenFit.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <vector>
@@ -70,9 +71,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Every key in the application: Alt pressed and let go alone opens the menus, as F10 does (the
-    // ways desktops open them), whichever control has the keyboard, and Alt with another key does not.
+    // Every key and change of focus in the application: Alt pressed and let go alone opens the menus,
+    // as F10 does (the ways desktops open them), whichever control has the keyboard, and Alt with
+    // another key does not; menus that took the keyboard give it back when they close.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
@@ -84,6 +87,9 @@ private:
     void setBackColour(QWidget* widget, Rgb colour);
     void switchOff(QWidget* widget);
     void openMenus();
+    // Once the menus that took the keyboard are closed and have left it nowhere, it goes back to the
+    // control that had it.
+    void returnFromMenus();
     void refreshClueNames(ClueRef clue);
     // The controls at their design rectangles scaled to the client area; then the grid shown at its
     // natural size, or, where that would cover another control (a small screen), just small enough
@@ -108,5 +114,7 @@ private:
     std::vector<Placed> placed_;  // the grid, the headings, the answer box and the buttons, then the clue rows
     std::size_t firstRow_ = 0;    // where the clue rows start in placed_
     FrameKeeper* keeper_ = nullptr;
-    bool altAlone_ = false;  // Alt is down and no other key came since
+    bool altAlone_ = false;           // Alt is down and no other key came since
+    QPointer<QWidget> keyboardAt_;    // the control that last had the keyboard, other than the menu bar
+    bool menusHaveKeyboard_ = false;  // the menu bar took it (F10, Alt) and no control has had it since
 };
