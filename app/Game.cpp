@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <chrono>
 
 Game::Game(const QString& applicationFolder)
@@ -23,6 +24,11 @@ Game::Game(const QString& applicationFolder)
     connect(window_.grid(), &GridBox::chooseClueAt, this, [this](Cell cell) {
         if (const auto clue = ClueAt(*level_, cell, play_.chosen()))
             chooseClue(*clue);
+    });
+    connect(window_.grid(), &GridBox::answerStarted, this, [this](const QString& start) {
+        if (!window_.answerBox()->isEnabled())
+            chooseClueToAnswerAt(window_.grid()->cursor());
+        window_.startAnswer(start);
     });
     connect(window_.confirmButton(), &QPushButton::clicked, this, &Game::confirmAnswer);
     connect(window_.newPuzzleButton(), &QPushButton::clicked, this, &Game::newPuzzle);
@@ -77,6 +83,22 @@ void Game::chooseClue(ClueRef clue)
 {
     if (play_.choose(clue))
         window_.showChosen(clue);
+}
+
+void Game::chooseClueToAnswerAt(Cell cell)
+{
+    // A digit typed on the grid is never lost, nor are "Tab, Space" that follow it left to press
+    // "Genera Definizioni": the clue answered last, where it runs through the cell, so that a mistake
+    // is put right; else the one Space chooses first there.
+    if (const auto last = play_.chosen()) {
+        const std::vector<Cell>& cells = level_->entries(last->direction)[std::size_t(last->index)].cells;
+        if (std::find(cells.begin(), cells.end(), cell) != cells.end()) {
+            chooseClue(*last);
+            return;
+        }
+    }
+    if (const auto clue = ClueAt(*level_, cell, std::nullopt))
+        chooseClue(*clue);
 }
 
 void Game::confirmAnswer()

@@ -28,6 +28,8 @@ public:
     void chooseLevel(int number);
     void newPuzzle();
     void chooseClue(ClueRef clue);
+    // A digit or Enter on the grid with the answer box off: a clue through the cursor's cell is chosen first.
+    void chooseClueToAnswerAt(Cell cell);
     void confirmAnswer();
     void checkAnswers();
     // Hands the manual to the program the desktop opens PDF files with, without waiting for it; says

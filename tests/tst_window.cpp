@@ -170,9 +170,9 @@ private slots:
         }
     }
 
-    // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
-    // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space. Alt with
-    // another key opens no menu; the keyboard is back after the menus.
+    // A whole level with the keyboard alone: Tab to the grid, a clue's letter, for a down clue Space (twice
+    // where an across one crosses it; a number chooses the across one), its number, Tab, Space; then
+    // "Controllo" by Tab and Space. Alt with a key opens no menu; the keyboard is back after the menus.
     void aWholeLevelWithTheKeyboardAlone()
     {
         game_.chooseLevel(1);
@@ -209,7 +209,8 @@ private slots:
         for (const Direction direction : {Direction::Across, Direction::Down}) {
             for (const PuzzleEntry& e : game_.play().puzzle().entries(direction)) {
                 QTest::keyClicks(QApplication::focusWidget(), QString(QChar(e.entry->letter)).toLower());
-                for (int presses = 0; presses < 2 && game_.play().chosen() != ClueRef{direction, e.entry->index};
+                for (int presses = 0; direction == Direction::Down && presses < 2 &&
+                                      game_.play().chosen() != ClueRef{direction, e.entry->index};
                      ++presses)
                     key(Qt::Key_Space);
                 QTest::keyClicks(QApplication::focusWidget(), QString::number(e.number));

@@ -85,12 +85,6 @@ GameWindow::GameWindow()
     setTabOrder(answerBox_, confirmButton_);
     setTabOrder(confirmButton_, newPuzzleButton_);
     setTabOrder(newPuzzleButton_, checkButton_);
-    connect(grid_, &GridBox::answerStarted, this, [this](const QString& start) {
-        if (!answerBox_->isEnabled())
-            return;
-        answerBox_->setFocus(Qt::OtherFocusReason);
-        answerBox_->insert(start);
-    });
     connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &GameWindow::openMenus);
@@ -250,6 +244,14 @@ void GameWindow::disarm()
 {
     switchOff(confirmButton_);
     switchOff(answerBox_);
+}
+
+void GameWindow::startAnswer(const QString& start)
+{
+    if (!answerBox_->isEnabled())
+        return;
+    answerBox_->setFocus(Qt::OtherFocusReason);
+    answerBox_->insert(start);
 }
 
 void GameWindow::switchOff(QWidget* widget)

@@ -54,6 +54,9 @@ public:
     void showChosen(ClueRef clue);
     // "Conferma" and the answer box off.
     void disarm();
+    // The answer box takes the keyboard and the answer's start (a digit; nothing for Enter); nothing
+    // happens while it is off.
+    void startAnswer(const QString& start);
 
     // Takes its share of the screen, centred, the controls scaled with it; see fitControls().
     void fitToScreen();
