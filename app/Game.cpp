@@ -3,13 +3,12 @@
 
 #include "GameMessage.h"
 #include "GridBox.h"
+#include "LocalFiles.h"
 #include "Version.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -17,7 +16,9 @@
 #include <algorithm>
 #include <chrono>
 
-Game::Game(const QString& applicationFolder)
+Game::Game(const QString& applicationFolder) : Game(FileNameBytes(applicationFolder)) {}
+
+Game::Game(const QByteArray& applicationFolder)
     : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
 {
     connect(&window_, &GameWindow::clueClicked, this, &Game::chooseClue);
@@ -42,9 +43,9 @@ Game::Game(const QString& applicationFolder)
     connect(&window_, &GameWindow::closing, qApp, &QCoreApplication::quit);
 }
 
-QString Game::dataFile(const QString& name) const
+QByteArray Game::dataFile(std::string_view name) const
 {
-    return applicationFolder_ + QStringLiteral("/Dati/") + name;
+    return applicationFolder_ + "/Dati/" + QByteArray(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void Game::start()
@@ -65,7 +66,7 @@ void Game::chooseLevel(int number)
 
 void Game::newPuzzle()
 {
-    const QString picture = dataFile(QString::fromUtf8(level_->pictureFile()));
+    const QByteArray picture = dataFile(level_->pictureFile());
     const bool shown = window_.grid()->showLevel(*level_, picture);
     play_ = Play(GeneratePuzzle(*level_, random_));
     window_.showPuzzle(play_.puzzle());
@@ -75,7 +76,7 @@ void Game::newPuzzle()
         unreadPictures_.insert(picture);
         ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1\n\n"
                                                  "La griglia è disegnata dal gioco: si può giocare come sempre.")
-                                      .arg(QDir::toNativeSeparators(picture)));
+                                      .arg(ShownFileName(picture)));
     }
 }
 
@@ -115,18 +116,18 @@ void Game::checkAnswers()
 
 void Game::openManual()
 {
-    const QString manual = dataFile(QStringLiteral("Quadrivello.pdf"));
-    if (!QFileInfo(manual).isFile())
+    const QByteArray manual = dataFile("Quadrivello.pdf");
+    if (!IsRegularFile(manual))
         ShowGameMessage(&window_, QStringLiteral("Il manuale non c'è: dovrebbe essere il file\n%1\n\n"
                                                  "Reinstalla il gioco o chiedi a chi l'ha installato.")
-                                      .arg(QDir::toNativeSeparators(manual)));
+                                      .arg(ShownFileName(manual)));
     // A URL, never a command line: whatever the path holds reaches the opener as one file name.
     // The opener is started detached; only whether it could be started is known.
-    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
+    else if (!QDesktopServices::openUrl(FileUrl(manual)))
         ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
                                                  "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
                                                  "ha installato il gioco.")
-                                      .arg(QDir::toNativeSeparators(manual)));
+                                      .arg(ShownFileName(manual)));
 }
 
 void Game::showInformation()

@@ -9,13 +9,17 @@
 #include <QSet>
 #include <QString>
 
+#include <string_view>
+
 // The text of the "Info" box: author line, contact line and the two lines of the terms of use.
 QString InformationText();
 
 class Game : public QObject {
     Q_OBJECT
 public:
-    // The application folder holds Dati/ with the grid pictures and the manual.
+    // The application folder holds Dati/ with the grid pictures and the manual; it is named by the
+    // file system's bytes, which need not be UTF-8.
+    explicit Game(const QByteArray& applicationFolder);
     explicit Game(const QString& applicationFolder);
 
     // Seeds the random numbers from the clock, shows the window and makes a puzzle of level 1 in it.
@@ -38,12 +42,12 @@ public:
     void showInformation();
 
 private:
-    QString dataFile(const QString& name) const;
+    QByteArray dataFile(std::string_view name) const;
 
-    QString applicationFolder_;
+    QByteArray applicationFolder_;
     const Level* level_;
     GameWindow window_;
     SeededRandom random_;
     Play play_;
-    QSet<QString> unreadPictures_;  // grid pictures already reported as unreadable
+    QSet<QByteArray> unreadPictures_;  // grid pictures already reported as unreadable
 };

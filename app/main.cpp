@@ -1,5 +1,6 @@
 // Quadrivello's entry point: one window, no command line of its own, nothing written to disk.
 #include "Game.h"
+#include "LocalFiles.h"
 #include "PlatformFailure.h"
 #include "StartupProbe.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
     });
     QApplication app(argc, argv);
     InstallStartupProbe();
-    Game game(QCoreApplication::applicationDirPath());
+    Game game(ProgramFolder());
     game.window().fitToScreen();
     game.start();
     return QApplication::exec();

@@ -27,6 +27,10 @@
 
 #include <random>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString AppDir = QStringLiteral(QUADRIVELLO_APP_DIR);
@@ -433,9 +437,10 @@ private slots:
         QVERIFY(!QFile::exists(scratch.filePath("preso")));
     }
 
-    // A grid picture missing, cut short or of another size is named once, in a message over the ready
-    // window, and the game draws the grid; a new puzzle shows the file as it is then, never an older
-    // decoding. "Help" says where the manual should be, or that no program opens it; "Esci" closes.
+    // A grid picture missing, cut short, of another size, a FIFO or a link to an endless device is named
+    // once, in a message over the ready window, and the game draws the grid; a new puzzle shows the file as
+    // it is then, never an older decoding. "Help" says where the manual should be, or that no program opens
+    // it; "Esci" closes.
     void unreadablePicturesAndManual()
     {
         QTemporaryDir folder;
@@ -471,6 +476,14 @@ private slots:
             QCOMPARE(game.window().grid()->picture(), expected);
             game.window().grid()->write({0, 0}, QStringLiteral("8"));
         }
+#ifndef Q_OS_WIN
+        for (const bool fifo : {true, false}) {  // neither waited on (Qt Test's watchdog) nor read without end
+            QFile::remove(path);
+            QVERIFY(fifo ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QFile::link("/dev/zero", path));
+            game.newPuzzle();
+            QCOMPARE(game.window().grid()->picture(), drawn);
+        }
+#endif
         QCOMPARE(catcher.caught.size(), std::size_t(1));
         DesktopCatcher desktop;
         game.openManual();  // missing
