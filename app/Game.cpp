@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -117,17 +119,47 @@ void Game::checkAnswers()
 void Game::openManual()
 {
     const QByteArray manual = dataFile("Quadrivello.pdf");
-    if (!IsRegularFile(manual))
+    if (!IsRegularFile(manual)) {
         ShowGameMessage(&window_, QStringLiteral("Il manuale non c'è: dovrebbe essere il file\n%1\n\n"
                                                  "Reinstalla il gioco o chiedi a chi l'ha installato.")
                                       .arg(ShownFileName(manual)));
+        return;
+    }
     // A URL, never a command line: whatever the path holds reaches the opener as one file name.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // xdg-open, as Qt itself would start, but waited for without blocking the game: it tells by its
+    // status when no program opens PDF files, which Qt's detached start never learns.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        auto* process = new QProcess(this);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        connect(process, &QProcess::finished, this, [this, process, manual](int status, QProcess::ExitStatus exit) {
+            process->deleteLater();
+            if (exit != QProcess::NormalExit || status != 0)
+                sayNothingOpensManual(manual);
+        });
+        connect(process, &QProcess::errorOccurred, this, [this, process, manual](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            process->deleteLater();
+            sayNothingOpensManual(manual);
+        });
+        process->start(opener, {QString::fromLatin1(FileUrl(manual).toEncoded())});
+        return;
+    }
+#endif
     // The opener is started detached; only whether it could be started is known.
-    else if (!QDesktopServices::openUrl(FileUrl(manual)))
-        ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
-                                                 "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
-                                                 "ha installato il gioco.")
-                                      .arg(ShownFileName(manual)));
+    if (!QDesktopServices::openUrl(FileUrl(manual)))
+        sayNothingOpensManual(manual);
+}
+
+void Game::sayNothingOpensManual(const QByteArray& manual)
+{
+    ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
+                                             "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
+                                             "ha installato il gioco.")
+                                  .arg(ShownFileName(manual)));
 }
 
 void Game::showInformation()

@@ -37,12 +37,14 @@ public:
     void confirmAnswer();
     void checkAnswers();
     // Hands the manual to the program the desktop opens PDF files with, without waiting for it; says
-    // why when the manual is missing or no program could be started for it.
+    // why when the manual is missing or no program could be started for it, or, where the desktop's
+    // opener tells (xdg-open), none opens it.
     void openManual();
     void showInformation();
 
 private:
     QByteArray dataFile(std::string_view name) const;
+    void sayNothingOpensManual(const QByteArray& manual);
 
     QByteArray applicationFolder_;
     const Level* level_;

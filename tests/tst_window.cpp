@@ -73,15 +73,46 @@ void Answer(GameWindow& w, ClueRef clue, const QString& typed, std::initializer_
     QCOMPARE(after, before);
 }
 
-// Stands in for the desktop: keeps every file URL the game asks it to open.
+// Stands in for the desktop, so that no viewer ever starts: keeps every file URL the game asks it to open,
+// through Qt's URL handler or an xdg-open put first on PATH. openNothing(): no program opens a PDF.
 class DesktopCatcher : public QObject {
     Q_OBJECT
+    QTemporaryDir bin_;
+    const QByteArray path_ = qgetenv("PATH");
+    QList<QUrl> handled_;
+    void writeOpener(const QByteArray& body)
+    {
+        QFile opener(bin_.filePath("xdg-open"));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\n" + body);
+        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
 public:
-    DesktopCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~DesktopCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> urls;
+    DesktopCatcher()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+        writeOpener("printf '%s\\n' \"$1\" >> \"$0.asked\"\n");
+        qputenv("PATH", QFile::encodeName(bin_.path()) + QDir::listSeparator().toLatin1() + path_);
+    }
+    ~DesktopCatcher() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        qputenv("PATH", path_);
+    }
+    void openNothing()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));  // the offscreen desktop opens nothing
+        writeOpener("exit 3\n");                                    // xdg-open finding no program for the file
+    }
+    QList<QUrl> urls() const
+    {
+        QFile asked(bin_.filePath("xdg-open.asked"));
+        const QString lines = asked.open(QIODevice::ReadOnly) ? QString::fromLatin1(asked.readAll()) : QString();
+        return handled_ + QUrl::fromStringList(lines.split(u'\n', Qt::SkipEmptyParts));
+    }
 public slots:
-    void open(const QUrl& url) { urls << url; }
+    void open(const QUrl& url) { handled_ << url; }
 };
 
 // The first promise broken: answer entry armed by a clue click only, the puzzle sound and shown, "Controllo" right.
@@ -432,8 +463,9 @@ private slots:
         QDir().mkpath(folder + "/Dati");
         QVERIFY(QFile::copy(AppDir + "/Dati/Quadrivello.pdf", folder + "/Dati/Quadrivello.pdf"));
         DesktopCatcher desktop;
-        Game(folder).openManual();
-        QCOMPARE(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(folder + "/Dati/Quadrivello.pdf")});
+        Game game(folder);
+        game.openManual();
+        QTRY_COMPARE(desktop.urls(), QList<QUrl>{QUrl::fromLocalFile(folder + "/Dati/Quadrivello.pdf")});
         QVERIFY(!QFile::exists(scratch.filePath("preso")));
     }
 
@@ -488,10 +520,10 @@ private slots:
         DesktopCatcher desktop;
         game.openManual();  // missing
         QVERIFY(QFile::copy(AppDir + "/Dati/Quadrivello.pdf", folder.filePath("Dati/Quadrivello.pdf")));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));  // the offscreen desktop opens nothing
+        desktop.openNothing();
         game.openManual();
-        QVERIFY(desktop.urls.isEmpty());
-        QCOMPARE(catcher.caught.size(), std::size_t(3));
+        QVERIFY(desktop.urls().isEmpty());
+        QTRY_COMPARE(catcher.caught.size(), std::size_t(3));
         QVERIFY(catcher.caught[1].text.contains(QDir::toNativeSeparators(folder.filePath("Dati/Quadrivello.pdf"))));
         QVERIFY(catcher.caught[1].text.startsWith("Il manuale non c'è"));
         QVERIFY(catcher.caught[2].text.startsWith("Nessun programma"));
