@@ -371,17 +371,20 @@ void GameWindow::returnFromMenus()
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the application comes here: only keys and focus, and only a control's, are looked at.
     const auto type = event->type();
-    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool isKey = type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::KeyRelease;
+    auto* widget = isKey || type == QEvent::FocusIn ? qobject_cast<QWidget*>(watched) : nullptr;
+    if (widget == nullptr)
+        return QMainWindow::eventFilter(watched, event);
     // The menu bar takes the keyboard from a control (F10, Alt), which gets it back once the menus
     // close; a control that takes it otherwise (Qt gives it back itself, a click) ends that.
-    if (type == QEvent::FocusIn && widget != nullptr && widget->window() == this) {
+    if (type == QEvent::FocusIn && widget->window() == this) {
         menusHaveKeyboard_ = widget == menuBar();
         if (!menusHaveKeyboard_)
             keyboardAt_ = widget;
     }
-    if (widget != nullptr &&
-        (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::KeyRelease)) {
+    if (isKey) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         if (type == QEvent::KeyRelease) {
             // A key event goes up from the control to the window and is seen here at each step: the
