@@ -3,24 +3,34 @@
 
 #include "GameMessage.h"
 #include "GridBox.h"
+#include "LocalFiles.h"
 #include "Version.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
-Game::Game(const QString& applicationFolder)
+#include <algorithm>
+
+Game::Game(const QString& applicationFolder) : Game(FileNameBytes(applicationFolder)) {}
+
+Game::Game(const QByteArray& applicationFolder)
     : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
 {
     connect(&window_, &GameWindow::clueClicked, this, &Game::chooseClue);
     connect(window_.grid(), &GridBox::chooseClueAt, this, [this](Cell cell) {
         if (const auto clue = ClueAt(*level_, cell, play_.chosen()))
             chooseClue(*clue);
+    });
+    connect(window_.grid(), &GridBox::answerStarted, this, [this](const QString& start) {
+        if (!window_.answerBox()->isEnabled())
+            chooseClueToAnswerAt(window_.grid()->cursor());
+        window_.startAnswer(start);
     });
     connect(window_.confirmButton(), &QPushButton::clicked, this, &Game::confirmAnswer);
     connect(window_.newPuzzleButton(), &QPushButton::clicked, this, &Game::newPuzzle);
@@ -36,9 +46,9 @@ Game::Game(const QString& applicationFolder)
     connect(&window_, &GameWindow::closing, qApp, &QCoreApplication::quit);
 }
 
-QString Game::dataFile(const QString& name) const
+QByteArray Game::dataFile(std::string_view name) const
 {
-    return applicationFolder_ + QStringLiteral("/Dati/") + name;
+    return applicationFolder_ + "/Dati/" + QByteArray(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void Game::start(SchoolYear year)
@@ -73,7 +83,7 @@ void Game::chooseLevel(int number)
 
 void Game::newPuzzle()
 {
-    const QString picture = dataFile(QString::fromUtf8(level_->pictureFile()));
+    const QByteArray picture = dataFile(level_->pictureFile());
     const bool shown = window_.grid()->showLevel(*level_, picture);
     Puzzle puzzle = GeneratePuzzle(*level_, random_);
     WriteCluesForClass(puzzle, rules_, classRandom_);
@@ -85,7 +95,7 @@ void Game::newPuzzle()
         unreadPictures_.insert(picture);
         ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1\n\n"
                                                  "La griglia è disegnata dal gioco: si può giocare come sempre.")
-                                      .arg(QDir::toNativeSeparators(picture)));
+                                      .arg(ShownFileName(picture)));
     }
 }
 
@@ -93,6 +103,22 @@ void Game::chooseClue(ClueRef clue)
 {
     if (play_.choose(clue))
         window_.showChosen(clue);
+}
+
+void Game::chooseClueToAnswerAt(Cell cell)
+{
+    // A digit typed on the grid is never lost, nor are "Tab, Space" that follow it left to press
+    // "Genera Definizioni": the clue answered last, where it runs through the cell, so that a mistake
+    // is put right; else the one Space chooses first there.
+    if (const auto last = play_.chosen()) {
+        const std::vector<Cell>& cells = level_->entries(last->direction)[std::size_t(last->index)].cells;
+        if (std::find(cells.begin(), cells.end(), cell) != cells.end()) {
+            chooseClue(*last);
+            return;
+        }
+    }
+    if (const auto clue = ClueAt(*level_, cell, std::nullopt))
+        chooseClue(*clue);
 }
 
 void Game::confirmAnswer()
@@ -109,18 +135,48 @@ void Game::checkAnswers()
 
 void Game::openManual()
 {
-    const QString manual = dataFile(QStringLiteral("Quadrivello.pdf"));
-    if (!QFileInfo(manual).isFile())
+    const QByteArray manual = dataFile("Quadrivello.pdf");
+    if (!IsRegularFile(manual)) {
         ShowGameMessage(&window_, QStringLiteral("Il manuale non c'è: dovrebbe essere il file\n%1\n\n"
                                                  "Reinstalla il gioco o chiedi a chi l'ha installato.")
-                                      .arg(QDir::toNativeSeparators(manual)));
+                                      .arg(ShownFileName(manual)));
+        return;
+    }
     // A URL, never a command line: whatever the path holds reaches the opener as one file name.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // xdg-open, as Qt itself would start, but waited for without blocking the game: it tells by its
+    // status when no program opens PDF files, which Qt's detached start never learns.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        auto* process = new QProcess(this);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        connect(process, &QProcess::finished, this, [this, process, manual](int status, QProcess::ExitStatus exit) {
+            process->deleteLater();
+            if (exit != QProcess::NormalExit || status != 0)
+                sayNothingOpensManual(manual);
+        });
+        connect(process, &QProcess::errorOccurred, this, [this, process, manual](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            process->deleteLater();
+            sayNothingOpensManual(manual);
+        });
+        process->start(opener, {QString::fromLatin1(FileUrl(manual).toEncoded())});
+        return;
+    }
+#endif
     // The opener is started detached; only whether it could be started is known.
-    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))
-        ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
-                                                 "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
-                                                 "ha installato il gioco.")
-                                      .arg(QDir::toNativeSeparators(manual)));
+    if (!QDesktopServices::openUrl(FileUrl(manual)))
+        sayNothingOpensManual(manual);
+}
+
+void Game::sayNothingOpensManual(const QByteArray& manual)
+{
+    ShowGameMessage(&window_, QStringLiteral("Nessun programma di questo computer sa aprire il manuale\n%1\n\n"
+                                             "Installa un lettore di PDF (per esempio Evince) o chiedi a chi "
+                                             "ha installato il gioco.")
+                                  .arg(ShownFileName(manual)));
 }
 
 void Game::showInformation()

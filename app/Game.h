@@ -10,13 +10,17 @@
 #include <QSet>
 #include <QString>
 
+#include <string_view>
+
 // The text of the "Info" box: author line, contact line and the two lines of the terms of use.
 QString InformationText();
 
 class Game : public QObject {
     Q_OBJECT
 public:
-    // The application folder holds Dati/ with the grid pictures and the manual.
+    // The application folder holds Dati/ with the grid pictures and the manual; it is named by the
+    // file system's bytes, which need not be UTF-8.
+    explicit Game(const QByteArray& applicationFolder);
     explicit Game(const QString& applicationFolder);
 
     // Seeds the random numbers from the clock, shows the window and makes a puzzle of level 1 in it, its
@@ -33,22 +37,26 @@ public:
     void chooseClass(SchoolYear year);
     void newPuzzle();
     void chooseClue(ClueRef clue);
+    // A digit or Enter on the grid with the answer box off: a clue through the cursor's cell is chosen first.
+    void chooseClueToAnswerAt(Cell cell);
     void confirmAnswer();
     void checkAnswers();
     // Hands the manual to the program the desktop opens PDF files with, without waiting for it; says
-    // why when the manual is missing or no program could be started for it.
+    // why when the manual is missing or no program could be started for it, or, where the desktop's
+    // opener tells (xdg-open), none opens it.
     void openManual();
     void showInformation();
 
 private:
-    QString dataFile(const QString& name) const;
+    QByteArray dataFile(std::string_view name) const;
+    void sayNothingOpensManual(const QByteArray& manual);
 
-    QString applicationFolder_;
+    QByteArray applicationFolder_;
     const Level* level_;
     GameWindow window_;
     SeededRandom random_;
     ClassRules rules_;
     SeededRandom classRandom_;  // a class's clues, apart so that every class gets the same numbers
     Play play_;
-    QSet<QString> unreadPictures_;  // grid pictures already reported as unreadable
+    QSet<QByteArray> unreadPictures_;  // grid pictures already reported as unreadable
 };

@@ -1,6 +1,7 @@
 // Quadrivello's entry point: one window, the class its clues are for as its only option, nothing written to disk.
 #include "ClassOption.h"
 #include "Game.h"
+#include "LocalFiles.h"
 #include "PlatformFailure.h"
 #include "StartupProbe.h"
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
     });
     QApplication app(argc, argv);
     InstallStartupProbe();
-    Game game(QCoreApplication::applicationDirPath());
+    Game game(ProgramFolder());
     game.window().fitToScreen();
     game.start(option.year);
     return QApplication::exec();

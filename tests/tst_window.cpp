@@ -27,6 +27,10 @@
 
 #include <random>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString AppDir = QStringLiteral(QUADRIVELLO_APP_DIR);
@@ -69,15 +73,46 @@ void Answer(GameWindow& w, ClueRef clue, const QString& typed, std::initializer_
     QCOMPARE(after, before);
 }
 
-// Stands in for the desktop: keeps every file URL the game asks it to open.
+// Stands in for the desktop, so that no viewer ever starts: keeps every file URL the game asks it to open,
+// through Qt's URL handler or an xdg-open put first on PATH. openNothing(): no program opens a PDF.
 class DesktopCatcher : public QObject {
     Q_OBJECT
+    QTemporaryDir bin_;
+    const QByteArray path_ = qgetenv("PATH");
+    QList<QUrl> handled_;
+    void writeOpener(const QByteArray& body)
+    {
+        QFile opener(bin_.filePath("xdg-open"));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\n" + body);
+        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
 public:
-    DesktopCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~DesktopCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> urls;
+    DesktopCatcher()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+        writeOpener("printf '%s\\n' \"$1\" >> \"$0.asked\"\n");
+        qputenv("PATH", QFile::encodeName(bin_.path()) + QDir::listSeparator().toLatin1() + path_);
+    }
+    ~DesktopCatcher() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        qputenv("PATH", path_);
+    }
+    void openNothing()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));  // the offscreen desktop opens nothing
+        writeOpener("exit 3\n");                                    // xdg-open finding no program for the file
+    }
+    QList<QUrl> urls() const
+    {
+        QFile asked(bin_.filePath("xdg-open.asked"));
+        const QString lines = asked.open(QIODevice::ReadOnly) ? QString::fromLatin1(asked.readAll()) : QString();
+        return handled_ + QUrl::fromStringList(lines.split(u'\n', Qt::SkipEmptyParts));
+    }
 public slots:
-    void open(const QUrl& url) { urls << url; }
+    void open(const QUrl& url) { handled_ << url; }
 };
 
 // The first promise broken: answer entry armed by a clue click only, the puzzle sound and shown, "Controllo" right.
@@ -192,8 +227,9 @@ private slots:
         QCOMPARE(numbers[0], numbers[1]);
     }
 
-    // A whole level with the keyboard alone: Tab to the grid, a clue's letter, Space (twice for a down
-    // clue crossing an across one), its number, Tab, Space; then "Controllo" by Tab and Space.
+    // A whole level with the keyboard alone: Tab to the grid, a clue's letter, for a down clue Space (twice
+    // where an across one crosses it; a number chooses the across one), its number, Tab, Space; then
+    // "Controllo" by Tab and Space. Alt with a key opens no menu; the keyboard is back after the menus.
     void aWholeLevelWithTheKeyboardAlone()
     {
         game_.chooseLevel(1);
@@ -213,17 +249,32 @@ private slots:
             key(k);  // over black cells: from B right to C, from C down to M
             QCOMPARE(w.grid()->cursor(), (Cell{row, column}));
         }
+        const auto altWith = [](QWidget* widget, Qt::Key k) {  // Alt let go first, as fingers often do
+            QTest::keyPress(widget, k, Qt::AltModifier);
+            QTest::keyRelease(widget, Qt::Key_Alt);
+            QTest::keyRelease(widget, k);
+        };
+        altWith(w.grid(), Qt::Key_L);  // no letter L, and Alt's release opens no menu
+        QCOMPARE(w.grid()->cursor(), (Cell{2, 3}));
+        QCOMPARE(QApplication::focusWidget(), w.grid());
+        key(Qt::Key_Alt);  // alone it does; Escape, and Escape after F10, give the keyboard back
+        QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
+        for (const Qt::Key k : {Qt::Key_Escape, Qt::Key_F10, Qt::Key_Escape})
+            key(k);
+        QTRY_COMPARE(QApplication::focusWidget(), w.grid());
         MessageBoxCatcher boxes;
         for (const Direction direction : {Direction::Across, Direction::Down}) {
             for (const PuzzleEntry& e : game_.play().puzzle().entries(direction)) {
                 QTest::keyClicks(QApplication::focusWidget(), QString(QChar(e.entry->letter)).toLower());
-                for (int presses = 0; presses < 2 && game_.play().chosen() != ClueRef{direction, e.entry->index};
+                for (int presses = 0; direction == Direction::Down && presses < 2 &&
+                                      game_.play().chosen() != ClueRef{direction, e.entry->index};
                      ++presses)
                     key(Qt::Key_Space);
                 QTest::keyClicks(QApplication::focusWidget(), QString::number(e.number));
                 QCOMPARE(QApplication::focusWidget(), w.answerBox());
                 key(Qt::Key_Tab);
-                key(Qt::Key_Space);
+                // Down clues with Alt held: "Conferma" takes Space all the same, and Alt's release opens no menu.
+                direction == Direction::Down ? altWith(w.confirmButton(), Qt::Key_Space) : key(Qt::Key_Space);
                 QCOMPARE(QApplication::focusWidget(), w.grid());
                 QCOMPARE(w.grid()->cursor(), e.entry->cells.front());
             }
@@ -237,6 +288,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(w.menuBar()->activeAction(), w.quitAction());
+        for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})  // a level: the grid has the keyboard
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : w.menuBar(), k);
+        w.activateWindow();  // the offscreen platform leaves it inactive once a menu has closed
+        QTRY_COMPARE(QApplication::focusWidget(), w.grid());
     }
 
     // A whole level through the accessibility tree alone: each clue pressed as a screen reader does,
@@ -430,14 +485,16 @@ private slots:
         QDir().mkpath(folder + "/Dati");
         QVERIFY(QFile::copy(AppDir + "/Dati/Quadrivello.pdf", folder + "/Dati/Quadrivello.pdf"));
         DesktopCatcher desktop;
-        Game(folder).openManual();
-        QCOMPARE(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(folder + "/Dati/Quadrivello.pdf")});
+        Game game(folder);
+        game.openManual();
+        QTRY_COMPARE(desktop.urls(), QList<QUrl>{QUrl::fromLocalFile(folder + "/Dati/Quadrivello.pdf")});
         QVERIFY(!QFile::exists(scratch.filePath("preso")));
     }
 
-    // A grid picture missing, cut short or of another size is named once, in a message over the ready
-    // window, and the game draws the grid; a new puzzle shows the file as it is then, never an older
-    // decoding. "Help" says where the manual should be, or that no program opens it; "Esci" closes.
+    // A grid picture missing, cut short, of another size, a FIFO or a link to an endless device is named
+    // once, in a message over the ready window, and the game draws the grid; a new puzzle shows the file as
+    // it is then, never an older decoding. "Help" says where the manual should be, or that no program opens
+    // it; "Esci" closes.
     void unreadablePicturesAndManual()
     {
         QTemporaryDir folder;
@@ -473,14 +530,22 @@ private slots:
             QCOMPARE(game.window().grid()->picture(), expected);
             game.window().grid()->write({0, 0}, QStringLiteral("8"));
         }
+#ifndef Q_OS_WIN
+        for (const bool fifo : {true, false}) {  // neither waited on (Qt Test's watchdog) nor read without end
+            QFile::remove(path);
+            QVERIFY(fifo ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QFile::link("/dev/zero", path));
+            game.newPuzzle();
+            QCOMPARE(game.window().grid()->picture(), drawn);
+        }
+#endif
         QCOMPARE(catcher.caught.size(), std::size_t(1));
         DesktopCatcher desktop;
         game.openManual();  // missing
         QVERIFY(QFile::copy(AppDir + "/Dati/Quadrivello.pdf", folder.filePath("Dati/Quadrivello.pdf")));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));  // the offscreen desktop opens nothing
+        desktop.openNothing();
         game.openManual();
-        QVERIFY(desktop.urls.isEmpty());
-        QCOMPARE(catcher.caught.size(), std::size_t(3));
+        QVERIFY(desktop.urls().isEmpty());
+        QTRY_COMPARE(catcher.caught.size(), std::size_t(3));
         QVERIFY(catcher.caught[1].text.contains(QDir::toNativeSeparators(folder.filePath("Dati/Quadrivello.pdf"))));
         QVERIFY(catcher.caught[1].text.startsWith("Il manuale non c'è"));
         QVERIFY(catcher.caught[2].text.startsWith("Nessun programma"));

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
@@ -85,15 +86,10 @@ GameWindow::GameWindow()
     setTabOrder(answerBox_, confirmButton_);
     setTabOrder(confirmButton_, newPuzzleButton_);
     setTabOrder(newPuzzleButton_, checkButton_);
-    connect(grid_, &GridBox::answerStarted, this, [this](const QString& start) {
-        if (!answerBox_->isEnabled())
-            return;
-        answerBox_->setFocus(Qt::OtherFocusReason);
-        answerBox_->insert(start);
-    });
     connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &GameWindow::openMenus);
+    qApp->installEventFilter(this);
 
     resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
 }
@@ -158,6 +154,9 @@ void GameWindow::createMenus()
     QMenuBar* bar = menuBar();
     quitAction_ = bar->addAction(QStringLiteral("Esci"));
     QMenu* levels = bar->addMenu(QStringLiteral("Livelli"));
+    // A new puzzle has other clues: the keyboard goes on from the grid, once the menu has closed.
+    connect(
+        levels, &QMenu::triggered, this, [this] { grid_->setFocus(Qt::MenuBarFocusReason); }, Qt::QueuedConnection);
     for (int level = 1; level <= LevelCount; ++level)
         levelActions_[static_cast<std::size_t>(level - 1)] = levels->addAction(QStringLiteral("Livello %1").arg(level));
     // The class the clues are written for: one of three, below the levels.
@@ -266,6 +265,14 @@ void GameWindow::disarm()
     switchOff(answerBox_);
 }
 
+void GameWindow::startAnswer(const QString& start)
+{
+    if (!answerBox_->isEnabled())
+        return;
+    answerBox_->setFocus(Qt::OtherFocusReason);
+    answerBox_->insert(start);
+}
+
 void GameWindow::switchOff(QWidget* widget)
 {
     // A control that turns itself off while it has the keyboard focus ("Conferma" pressed with
@@ -369,18 +376,58 @@ void GameWindow::openMenus()
     menuBar()->setActiveAction(menuBar()->actions().constFirst());
 }
 
-void GameWindow::keyPressEvent(QKeyEvent* event)
+void GameWindow::returnFromMenus()
 {
-    altAlone_ = event->key() == Qt::Key_Alt;
-    QMainWindow::keyPressEvent(event);
+    // Still open, or the window in the background (a message box, the manual): later, then.
+    if (!menusHaveKeyboard_ || !isActiveWindow() || QApplication::activePopupWidget() != nullptr ||
+        menuBar()->activeAction() != nullptr)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == menuBar())
+        (keyboardAt_ != nullptr && keyboardAt_->isEnabled() ? keyboardAt_.data() : grid_)
+            ->setFocus(Qt::MenuBarFocusReason);
 }
 
-void GameWindow::keyReleaseEvent(QKeyEvent* event)
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->key() == Qt::Key_Alt && altAlone_)
-        openMenus();
-    altAlone_ = false;
-    QMainWindow::keyReleaseEvent(event);
+    // Every event of the application comes here: only keys and focus, and only a control's, are looked at.
+    const auto type = event->type();
+    const bool isKey = type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::KeyRelease;
+    auto* widget = isKey || type == QEvent::FocusIn ? qobject_cast<QWidget*>(watched) : nullptr;
+    if (widget == nullptr)
+        return QMainWindow::eventFilter(watched, event);
+    // The menu bar takes the keyboard from a control (F10, Alt), which gets it back once the menus
+    // close; a control that takes it otherwise (Qt gives it back itself, a click) ends that.
+    if (type == QEvent::FocusIn && widget->window() == this) {
+        menusHaveKeyboard_ = widget == menuBar();
+        if (!menusHaveKeyboard_)
+            keyboardAt_ = widget;
+    }
+    if (isKey) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyRelease) {
+            // A key event goes up from the control to the window and is seen here at each step: the
+            // first opens the menus.
+            if (keyEvent->key() == Qt::Key_Alt && altAlone_ && widget->window() == this)
+                openMenus();
+            altAlone_ = false;
+        } else if (keyEvent->key() != Qt::Key_Alt) {
+            altAlone_ = false;
+        } else if (type == QEvent::KeyPress && !keyEvent->isAutoRepeat()) {
+            altAlone_ = !menuBar()->hasFocus();  // with the menus open it opens nothing (Qt's own may close them)
+        }
+        // The menus may have closed on this key: seen once it has done its work.
+        if (type == QEvent::KeyPress && menusHaveKeyboard_)
+            QMetaObject::invokeMethod(this, &GameWindow::returnFromMenus, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && menusHaveKeyboard_)
+        QMetaObject::invokeMethod(this, &GameWindow::returnFromMenus, Qt::QueuedConnection);
+    QMainWindow::changeEvent(event);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

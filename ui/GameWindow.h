@@ -7,6 +7,7 @@
 #include "ScreenFit.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <vector>
@@ -57,6 +58,9 @@ public:
     void showChosen(ClueRef clue);
     // "Conferma" and the answer box off.
     void disarm();
+    // The answer box takes the keyboard and the answer's start (a digit; nothing for Enter); nothing
+    // happens while it is off.
+    void startAnswer(const QString& start);
 
     // Takes its share of the screen, centred, the controls scaled with it; see fitControls().
     void fitToScreen();
@@ -74,9 +78,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Alt pressed and let go alone opens the menus, as F10 does: the ways desktops open them.
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    // Every key and change of focus in the application: Alt pressed and let go alone opens the menus,
+    // as F10 does (the ways desktops open them), whichever control has the keyboard, and Alt with
+    // another key does not; menus that took the keyboard give it back when they close.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static std::size_t Side(Direction direction) { return direction == Direction::Across ? 0 : 1; }
@@ -88,6 +94,9 @@ private:
     void setBackColour(QWidget* widget, Rgb colour);
     void switchOff(QWidget* widget);
     void openMenus();
+    // Once the menus that took the keyboard are closed and have left it nowhere, it goes back to the
+    // control that had it.
+    void returnFromMenus();
     void refreshClueNames(ClueRef clue, const std::string& spoken);
     // The controls at their design rectangles scaled to the client area; then the grid shown at its
     // natural size, or, where that would cover another control (a small screen), just small enough
@@ -113,5 +122,7 @@ private:
     std::vector<Placed> placed_;  // the grid, the headings, the answer box and the buttons, then the clue rows
     std::size_t firstRow_ = 0;    // where the clue rows start in placed_
     FrameKeeper* keeper_ = nullptr;
-    bool altAlone_ = false;  // Alt is down and no other key came since
+    bool altAlone_ = false;           // Alt is down and no other key came since
+    QPointer<QWidget> keyboardAt_;    // the control that last had the keyboard, other than the menu bar
+    bool menusHaveKeyboard_ = false;  // the menu bar took it (F10, Alt) and no control has had it since
 };

@@ -3,10 +3,9 @@
 
 #include "GridGeometry.h"
 #include "GridPicture.h"
+#include "LocalFiles.h"
 
 #include <QAccessible>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtEndian>
@@ -31,13 +30,13 @@ bool CutShort(const QByteArray& bytes)
     return qFromLittleEndian<quint32>(at(10)) + stride * std::abs(height) > bytes.size();
 }
 
-// The grid picture in the file, or none when it cannot be read, was cut short or has another size.
-QImage ReadGridPicture(const QString& path)
+// The most a grid picture's file can hold: its pixels at up to 32 bits, with room for the headers
+// and a palette. Anything longer is no grid picture, and is not read on.
+constexpr qint64 MaxPictureBytes = qint64(grid_geometry::Width) * grid_geometry::Height * 4 + 2048;
+
+// The grid picture in the file's bytes, or none when they were cut short or hold another size.
+QImage GridPictureIn(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
     QImage image;
     if (CutShort(bytes) || !image.loadFromData(bytes) ||
         image.size() != QSize(grid_geometry::Width, grid_geometry::Height))
@@ -54,21 +53,18 @@ GridBox::GridBox(const Level& level, QWidget* parent) : QFrame(parent), level_(&
     fitToPicture();
 }
 
-bool GridBox::showLevel(const Level& level, const QString& pictureFile)
+bool GridBox::showLevel(const Level& level, const QByteArray& pictureFile)
 {
-    // A file counts as unchanged while its size and modification time are; a file that has gone
-    // is read again and so fails as it should.
-    const QFileInfo file(pictureFile);
-    if (file.exists() && pictureFile == lastFile_.path && file.size() == lastFile_.size &&
-        file.lastModified() == lastFile_.modified) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(pictureFile, MaxPictureBytes);
+    if (bytes && !lastFile_.image.isNull() && *bytes == lastFile_.bytes) {
         setPicture(lastFile_.image, level);
         return true;
     }
-    const QImage read = ReadGridPicture(pictureFile);
+    const QImage read = bytes ? GridPictureIn(*bytes) : QImage();
     setPicture(read, level);
     if (read.isNull())
         return false;
-    lastFile_ = Decoded{pictureFile, file.size(), file.lastModified(), image_};
+    lastFile_ = Decoded{*bytes, image_};
     return true;
 }
 
@@ -224,7 +220,10 @@ void GridBox::keyPressEvent(QKeyEvent* event)
     const std::vector<Cell> white = whiteCells();
     const QString text = event->text();
     const int key = event->key();
-    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    // With Alt or Ctrl held a key is a command for the window, not play: Alt+L is no letter L.
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) {
+        QFrame::keyPressEvent(event);
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
         setCursor(cellTowards(key));
     } else if (key == Qt::Key_Home || key == Qt::Key_End) {
         setCursor(key == Qt::Key_Home ? white.front() : white.back());

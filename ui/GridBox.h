@@ -4,7 +4,6 @@
 
 #include "Levels.h"
 
-#include <QDateTime>
 #include <QFont>
 #include <QFrame>
 #include <QImage>
@@ -19,10 +18,10 @@ public:
     // Shows the level's grid, drawn from its map, until a picture file is shown.
     explicit GridBox(const Level& level, QWidget* parent = nullptr);
 
-    // Shows the level's grid from its picture file, wiping whatever was written. A file that cannot
-    // be read, was cut short or is not of the grid's size gives false, and the grid is then drawn
-    // from the level's map instead.
-    bool showLevel(const Level& level, const QString& pictureFile);
+    // Shows the level's grid from its picture file (named by its bytes), wiping whatever was written.
+    // A file that cannot be read, is no regular file, was cut short or is not of the grid's size
+    // gives false, and the grid is then drawn from the level's map instead.
+    bool showLevel(const Level& level, const QByteArray& pictureFile);
     // Writes a character into a cell over a white box that blanks the cell's digit area.
     void write(Cell cell, const QString& character);
 
@@ -60,12 +59,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The file last read and its decoded picture: showing the same unchanged file again ("Genera
-    // Definizioni" on one level) reuses the decoding instead of reading it anew.
+    // The bytes last decoded and their picture: showing the same bytes again ("Genera Definizioni"
+    // on one level) reuses the decoding; a file changed in any way is decoded anew.
     struct Decoded {
-        QString path;
-        qint64 size = -1;
-        QDateTime modified;
+        QByteArray bytes;
         QImage image;
     };
     struct Written {
