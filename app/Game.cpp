@@ -2,16 +2,12 @@
 #include "Game.h"
 
 #include "GameMessage.h"
-#include "GridBox.h"
 #include "LocalFiles.h"
 #include "Version.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -19,30 +15,19 @@
 
 Game::Game(const QString& applicationFolder) : Game(FileNameBytes(applicationFolder)) {}
 
-Game::Game(const QByteArray& applicationFolder)
-    : applicationFolder_(applicationFolder), level_(&GetLevel(1)), play_(Puzzle{level_, {}, {}})
+Game::Game(const QByteArray& applicationFolder) : applicationFolder_(applicationFolder)
 {
-    connect(&window_, &GameWindow::clueClicked, this, &Game::chooseClue);
-    connect(window_.grid(), &GridBox::chooseClueAt, this, [this](Cell cell) {
-        if (const auto clue = ClueAt(*level_, cell, play_.chosen()))
-            chooseClue(*clue);
-    });
-    connect(window_.grid(), &GridBox::answerStarted, this, [this](const QString& start) {
-        if (!window_.answerBox()->isEnabled())
-            chooseClueToAnswerAt(window_.grid()->cursor());
-        window_.startAnswer(start);
-    });
-    connect(window_.confirmButton(), &QPushButton::clicked, this, &Game::confirmAnswer);
-    connect(window_.newPuzzleButton(), &QPushButton::clicked, this, &Game::newPuzzle);
-    connect(window_.checkButton(), &QPushButton::clicked, this, &Game::checkAnswers);
-    for (int level = 1; level <= LevelCount; ++level)
-        connect(window_.levelAction(level), &QAction::triggered, this, [this, level] { chooseLevel(level); });
-    for (const SchoolYear year : {SchoolYear::Second, SchoolYear::Third, SchoolYear::FourthOn})
-        connect(window_.classAction(year), &QAction::triggered, this, [this, year] { chooseClass(year); });
-    connect(window_.helpAction(), &QAction::triggered, this, &Game::openManual);
-    connect(window_.infoAction(), &QAction::triggered, this, &Game::showInformation);
+    connect(&window_, &GameWindow::clueChosen, this, &Game::chooseClue);
+    connect(&window_, &GameWindow::clueWantedAt, this, &Game::chooseClueAt);
+    connect(&window_, &GameWindow::answerStartedAt, this, &Game::chooseClueToAnswerAt);
+    connect(&window_, &GameWindow::answerConfirmed, this, &Game::confirmAnswer);
+    connect(&window_, &GameWindow::newPuzzleWanted, this, &Game::newPuzzle);
+    connect(&window_, &GameWindow::levelChosen, this, &Game::chooseLevel);
+    connect(&window_, &GameWindow::classChosen, this, &Game::chooseClass);
+    connect(&window_, &GameWindow::checkWanted, this, &Game::checkAnswers);
+    connect(&window_, &GameWindow::manualWanted, this, &Game::openManual);
+    connect(&window_, &GameWindow::informationWanted, this, &Game::showInformation);
     // Nothing is saved: closing the window ends the game.
-    connect(window_.quitAction(), &QAction::triggered, &window_, &QWidget::close);
     connect(&window_, &GameWindow::closing, qApp, &QCoreApplication::quit);
 }
 
@@ -51,11 +36,15 @@ QByteArray Game::dataFile(std::string_view name) const
     return applicationFolder_ + "/Dati/" + QByteArray(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-void Game::start(SchoolYear year)
+void Game::seed(std::uint32_t seed)
 {
-    const std::uint32_t seed = ClockSeed();
     random_.seed(seed);
     classRandom_.seed(ClassClueSeed(seed));
+}
+
+void Game::start(SchoolYear year)
+{
+    seed(ClockSeed());
     rules_ = DefaultRules(year);
     window_.showClass(year);
     // Shown first, so that a message about a grid picture comes up over it; it is painted only
@@ -68,7 +57,7 @@ void Game::chooseClass(SchoolYear year)
 {
     rules_ = DefaultRules(year);
     window_.showClass(year);
-    int level = level_->number();
+    int level = play_ ? play_->level().number() : 1;
     while (!YearFitsLevel(year, level))
         --level;
     chooseLevel(level);
@@ -76,22 +65,27 @@ void Game::chooseClass(SchoolYear year)
 
 void Game::chooseLevel(int number)
 {
-    level_ = &GetLevel(number);
-    window_.showColours(*level_);
-    newPuzzle();
+    window_.showColours(GetLevel(number));
+    makePuzzle(GetLevel(number));
 }
 
 void Game::newPuzzle()
 {
-    const QByteArray picture = dataFile(level_->pictureFile());
-    const bool shown = window_.grid()->showLevel(*level_, picture);
-    Puzzle puzzle = GeneratePuzzle(*level_, random_);
+    makePuzzle(play_ ? play_->level() : GetLevel(1));
+}
+
+void Game::makePuzzle(const Level& level)
+{
+    const QByteArray picture = dataFile(level.pictureFile());
+    const std::optional<QByteArray> bytes = ReadRegularFile(picture, MaxGridPictureBytes());
+    const QImage image = bytes ? pictures_.decode(*bytes) : QImage();
+    Puzzle puzzle = GeneratePuzzle(level, random_);
     WriteCluesForClass(puzzle, rules_, classRandom_);
-    play_ = Play(std::move(puzzle));
-    window_.showPuzzle(play_.puzzle());
+    play_.emplace(std::move(puzzle));
+    window_.showPlay(*play_, image);
     // Play goes on with the grid drawn by the game; the player learns once which file is missing
     // or damaged, not at every new puzzle.
-    if (!shown && !unreadPictures_.contains(picture)) {
+    if (image.isNull() && !unreadPictures_.contains(picture)) {
         unreadPictures_.insert(picture);
         ShowGameMessage(&window_, QStringLiteral("Impossibile leggere l'immagine dello schema:\n%1\n\n"
                                                  "La griglia è disegnata dal gioco: si può giocare come sempre.")
@@ -101,8 +95,14 @@ void Game::newPuzzle()
 
 void Game::chooseClue(ClueRef clue)
 {
-    if (play_.choose(clue))
-        window_.showChosen(clue);
+    if (play_->choose(clue))
+        window_.showChosen(clue, *play_->puzzle().entries(clue.direction)[std::size_t(clue.index)].entry);
+}
+
+void Game::chooseClueAt(Cell cell)
+{
+    if (const auto clue = ClueAt(play_->level(), cell, play_->chosen()))
+        chooseClue(*clue);
 }
 
 void Game::chooseClueToAnswerAt(Cell cell)
@@ -110,27 +110,26 @@ void Game::chooseClueToAnswerAt(Cell cell)
     // A digit typed on the grid is never lost, nor are "Tab, Space" that follow it left to press
     // "Genera Definizioni": the clue answered last, where it runs through the cell, so that a mistake
     // is put right; else the one Space chooses first there.
-    if (const auto last = play_.chosen()) {
-        const std::vector<Cell>& cells = level_->entries(last->direction)[std::size_t(last->index)].cells;
+    if (const auto last = play_->chosen()) {
+        const std::vector<Cell>& cells = play_->level().entries(last->direction)[std::size_t(last->index)].cells;
         if (std::find(cells.begin(), cells.end(), cell) != cells.end()) {
             chooseClue(*last);
             return;
         }
     }
-    if (const auto clue = ClueAt(*level_, cell, std::nullopt))
+    if (const auto clue = ClueAt(play_->level(), cell, std::nullopt))
         chooseClue(*clue);
 }
 
-void Game::confirmAnswer()
+void Game::confirmAnswer(const QString& typed)
 {
     window_.disarm();
-    for (const CellCharacter& written : play_.confirm(window_.answerBox()->text().toStdString()))
-        window_.grid()->write(written.cell, QString::fromStdString(written.character));
+    window_.showCharacters(play_->confirm(typed.toStdString()));
 }
 
 void Game::checkAnswers()
 {
-    ShowGameMessage(&window_, QString::fromStdString(CheckMessage(play_.countCorrect())));
+    ShowGameMessage(&window_, QString::fromStdString(CheckMessage(play_->countCorrect())));
 }
 
 void Game::openManual()

@@ -3,6 +3,7 @@
 
 #include "ClassClues.h"
 #include "GameWindow.h"
+#include "GridPictureFile.h"
 #include "Play.h"
 #include "RandomSource.h"
 
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
 #include <string_view>
 
 // The text of the "Info" box: author line, contact line and the two lines of the terms of use.
@@ -28,18 +30,24 @@ public:
     void start(SchoolYear year = SchoolYear::FourthOn);
 
     GameWindow& window() { return window_; }
-    const Play& play() const { return play_; }
-    SeededRandom& random() { return random_; }
+    // The puzzle being played; there is one from start() on.
+    const Play& play() const { return *play_; }
+    // The numbers of the puzzles from now on, and their clues for a class, as start() seeds them from
+    // the clock: the same seed, the same puzzles.
+    void seed(std::uint32_t seed);
 
     void chooseLevel(int number);
+    void newPuzzle();
     // The clues of the new puzzle and of those after it are written for the class; a level whose answers do
     // not suit it gives way to the highest that does.
     void chooseClass(SchoolYear year);
-    void newPuzzle();
     void chooseClue(ClueRef clue);
+    // Space on a cell: the across clue through it, then the down one, and again.
+    void chooseClueAt(Cell cell);
     // A digit or Enter on the grid with the answer box off: a clue through the cursor's cell is chosen first.
     void chooseClueToAnswerAt(Cell cell);
-    void confirmAnswer();
+    // The typed text becomes the chosen clue's answer, its characters drawn into the grid.
+    void confirmAnswer(const QString& typed);
     void checkAnswers();
     // Hands the manual to the program the desktop opens PDF files with, without waiting for it; says
     // why when the manual is missing or no program could be started for it, or, where the desktop's
@@ -49,14 +57,15 @@ public:
 
 private:
     QByteArray dataFile(std::string_view name) const;
+    void makePuzzle(const Level& level);
     void sayNothingOpensManual(const QByteArray& manual);
 
     QByteArray applicationFolder_;
-    const Level* level_;
     GameWindow window_;
     SeededRandom random_;
     ClassRules rules_;
     SeededRandom classRandom_;  // a class's clues, apart so that every class gets the same numbers
-    Play play_;
+    std::optional<Play> play_;
+    GridPictureDecoder pictures_;
     QSet<QByteArray> unreadPictures_;  // grid pictures already reported as unreadable
 };

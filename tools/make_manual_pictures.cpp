@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPainter>
 #include <QStringList>
 
@@ -94,14 +95,12 @@ void QuoteProducts(ManualPictures& result, const QString& name, const Puzzle& pu
         result.values[name] = products;
 }
 
-// The game with the second class chosen, on a puzzle that is always the same. The game is not
-// started, as starting seeds the stream the class's clues are drawn from with the clock; not started,
-// that stream keeps its first seed, and the clues too are the same at every build.
+// The game with the second class chosen, on a puzzle that is always the same, its clues too.
 void AddSecondClassWindow(ManualPictures& result, const QString& applicationFolder)
 {
     Game game(applicationFolder);
     GameWindow& window = game.window();
-    game.random().seed(SecondClassSeed);
+    game.seed(SecondClassSeed);
     window.show();
     game.chooseClass(SchoolYear::Second);
     NoKeyboardCursor(window);
@@ -135,7 +134,7 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
     Game game(applicationFolder);
     GameWindow& window = game.window();
     game.start();
-    game.random().seed(ExampleSeed);
+    game.seed(ExampleSeed);
     game.newPuzzle();
 
     const ClueRef acrossA{Direction::Across, 0}, downB{Direction::Down, 0};
@@ -155,9 +154,9 @@ ManualPictures RenderManualPictures(const QString& applicationFolder)
     NoKeyboardCursor(window);
     result.images[QStringLiteral("finestra.png")] = window.grab().toImage();
 
-    game.confirmAnswer();
+    window.confirmButton()->click();
     TypeAnswer(game, downB, b);
-    game.confirmAnswer();
+    window.confirmButton()->click();
     NoKeyboardCursor(window);
     result.images[QStringLiteral("esempio.png")] = window.grid()->grab().toImage();
     window.hide();

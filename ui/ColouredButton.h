@@ -15,5 +15,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor colour_{255, 192, 128};
+    QColor colour_{255, 192, 128};  // the design's, until a level's colours are shown
 };

@@ -42,8 +42,10 @@ public:
         QStringList parts;
         if (const char letter = box_->level().letterIn(cell_))
             parts << QString(QChar::fromLatin1(letter));
-        const QString shown = box_->shownIn(cell_).trimmed();
-        parts << (shown.isEmpty() ? QStringLiteral("vuota") : shown);
+        const auto* play = box_->play();
+        const auto& character = play != nullptr ? play->characterIn(cell_) : std::nullopt;
+        const QString shows = character ? QString::fromStdString(*character).trimmed() : QString();
+        parts << (shows.isEmpty() ? QStringLiteral("vuota") : shows);
         return parts.join(QStringLiteral(", "));
     }
 
@@ -51,10 +53,9 @@ public:
     {
         const QRect area = box_->contentsRect();
         const double k = double(area.width()) / grid_geometry::Width;
-        const auto x = [&](int column) { return area.left() + int(grid_geometry::ColumnLines[column] * k); };
-        const auto y = [&](int row) { return area.top() + int(grid_geometry::RowLines[row] * k); };
-        const QRect inBox(QPoint(x(cell_.column), y(cell_.row)), QPoint(x(cell_.column + 1), y(cell_.row + 1)));
-        return inBox.translated(box_->mapToGlobal(QPoint(0, 0)));
+        const QRectF cell = grid_geometry::CellRect(cell_, k, k);
+        const QRect inBox(QPoint(int(cell.left()), int(cell.top())), QPoint(int(cell.right()), int(cell.bottom())));
+        return inBox.translated(area.topLeft() + box_->mapToGlobal(QPoint(0, 0)));
     }
 
     QAccessible::State state() const override

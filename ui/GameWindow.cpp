@@ -24,7 +24,6 @@ namespace {
 
 // The design's colours before the first level's are applied.
 constexpr Rgb DesignBackground{192, 255, 255};
-constexpr Rgb DesignButton{255, 192, 128};
 constexpr Rgb White{255, 255, 255};
 
 // The clue rows: a letter box, then the clue's text, one row of 480 twips per clue.
@@ -59,7 +58,7 @@ GameWindow::GameWindow()
     setBackColour(area, DesignBackground);
     createMenus();
 
-    grid_ = place(new GridBox(GetLevel(1), area), {2520, 480, 6960, 3990}, "Verdana", 14.25);
+    grid_ = place(new GridBox(area), {2520, 480, 6960, 3990}, "Verdana", 14.25);
     grid_->setFocusPolicy(Qt::TabFocus);
     grid_->setAccessibleName(QStringLiteral("Schema"));
     headings_[0] = place(new QLabel(QStringLiteral("Orizzontali"), area), {600, 360, 1095, 255}, "Verdana", 9.75);
@@ -77,8 +76,6 @@ GameWindow::GameWindow()
         heading->setTextFormat(Qt::PlainText);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    for (QPushButton* button : {newPuzzleButton_, confirmButton_, checkButton_})
-        setBackColour(button, DesignButton);
     firstRow_ = placed_.size();
     setClueRows(GetLevel(1));
     // Tab goes from the grid to the answer box and on through the buttons.
@@ -89,6 +86,16 @@ GameWindow::GameWindow()
     connect(new QShortcut(Qt::Key_Escape, answerBox_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
             grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &GameWindow::openMenus);
+    // What the player asks for goes out as the window's signals; the game tells the window what to show.
+    connect(grid_, &GridBox::chooseClueAt, this, &GameWindow::clueWantedAt);
+    connect(grid_, &GridBox::answerStarted, this, [this](const QString& start) {
+        if (!answerBox_->isEnabled())
+            emit answerStartedAt(grid_->cursor());
+        startAnswer(start);
+    });
+    connect(confirmButton_, &QPushButton::clicked, this, [this] { emit answerConfirmed(answerBox_->text()); });
+    connect(newPuzzleButton_, &QPushButton::clicked, this, &GameWindow::newPuzzleWanted);
+    connect(checkButton_, &QPushButton::clicked, this, &GameWindow::checkWanted);
     qApp->installEventFilter(this);
 
     resize(DesignClientSize().width(), DesignClientSize().height() + menuBar()->sizeHint().height());
@@ -146,7 +153,7 @@ void GameWindow::addClueRow(Direction direction, int index)
     }
     letter->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     clue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(clue, &ClueLabel::clicked, this, [this, direction, index] { emit clueClicked({direction, index}); });
+    connect(clue, &ClueLabel::clicked, this, [this, direction, index] { emit clueChosen({direction, index}); });
 }
 
 void GameWindow::createMenus()
@@ -157,8 +164,10 @@ void GameWindow::createMenus()
     // A new puzzle has other clues: the keyboard goes on from the grid, once the menu has closed.
     connect(
         levels, &QMenu::triggered, this, [this] { grid_->setFocus(Qt::MenuBarFocusReason); }, Qt::QueuedConnection);
-    for (int level = 1; level <= LevelCount; ++level)
+    for (int level = 1; level <= LevelCount; ++level) {
         levelActions_[static_cast<std::size_t>(level - 1)] = levels->addAction(QStringLiteral("Livello %1").arg(level));
+        connect(levelAction(level), &QAction::triggered, this, [this, level] { emit levelChosen(level); });
+    }
     // The class the clues are written for: one of three, below the levels.
     levels->addSeparator();
     auto* classes = new QActionGroup(this);
@@ -168,10 +177,16 @@ void GameWindow::createMenus()
         classActions_[i] = classes->addAction(classNames[i]);
         classActions_[i]->setCheckable(true);
         levels->addAction(classActions_[i]);
+        const auto year = static_cast<SchoolYear>(i + 2);
+        connect(classActions_[i], &QAction::triggered, this, [this, year] { emit classChosen(year); });
     }
     classAction(SchoolYear::FourthOn)->setChecked(true);
     helpAction_ = bar->addAction(QStringLiteral("Help"));
     infoAction_ = bar->addMenu(QStringLiteral("Info"))->addAction(QStringLiteral("Info"));
+    // Nothing is saved: closing the window ends the game.
+    connect(quitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(helpAction_, &QAction::triggered, this, &GameWindow::manualWanted);
+    connect(infoAction_, &QAction::triggered, this, &GameWindow::informationWanted);
 }
 
 QLabel* GameWindow::clueLetter(ClueRef clue) const
@@ -220,8 +235,10 @@ void GameWindow::showColours(const Level& level)
         setBackColour(button, level.buttonColour());
 }
 
-void GameWindow::showPuzzle(const Puzzle& puzzle)
+void GameWindow::showPlay(const Play& play, const QImage& picture)
 {
+    const Puzzle& puzzle = play.puzzle();
+    grid_->showPlay(play, picture);
     switchOff(confirmButton_);
     answerBox_->clear();
     answerBox_->setAccessibleName(QStringLiteral("Risposta"));
@@ -240,7 +257,7 @@ void GameWindow::showPuzzle(const Puzzle& puzzle)
     fitTexts();
 }
 
-void GameWindow::showChosen(ClueRef chosen)
+void GameWindow::showChosen(ClueRef chosen, const Entry& entry)
 {
     confirmButton_->setEnabled(true);
     answerBox_->setEnabled(true);
@@ -255,8 +272,12 @@ void GameWindow::showChosen(ClueRef chosen)
     }
     answerBox_->clear();
     answerBox_->setAccessibleName(QStringLiteral("Risposta per ") + clueText(chosen)->accessibleName());
-    grid_->setChosen(&grid_->level().entries(chosen.direction)[static_cast<std::size_t>(chosen.index)],
-                     QStringLiteral("scelta: ") + clueText(chosen)->accessibleName());
+    grid_->setChosen(entry.cells, QStringLiteral("scelta: ") + clueText(chosen)->accessibleName());
+}
+
+void GameWindow::showCharacters(const std::vector<CellCharacter>& changed)
+{
+    grid_->showCharacters(changed);
 }
 
 void GameWindow::disarm()

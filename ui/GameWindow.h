@@ -16,6 +16,7 @@ class ClueLabel;
 class FrameKeeper;
 class GridBox;
 class QAction;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,16 +52,16 @@ public:
     void showClass(SchoolYear year);
     // The level's colours on the window, the headings and the buttons.
     void showColours(const Level& level);
-    // The puzzle's letters and clues in as many rows as its level has, none chosen; "Conferma" off
-    // and the answer box emptied.
-    void showPuzzle(const Puzzle& puzzle);
+    // The play's grid from its picture (none: drawn from the level's map), its letters and clues in as
+    // many rows as its level has, none chosen; "Conferma" off and the answer box emptied. The window
+    // shows the play's cells from then on.
+    void showPlay(const Play& play, const QImage& picture);
     // The clue highlighted, the answer box emptied, it and "Conferma" on.
-    void showChosen(ClueRef clue);
+    void showChosen(ClueRef clue, const Entry& entry);
+    // What the cells an answer wrote into now show.
+    void showCharacters(const std::vector<CellCharacter>& changed);
     // "Conferma" and the answer box off.
     void disarm();
-    // The answer box takes the keyboard and the answer's start (a digit; nothing for Enter); nothing
-    // happens while it is off.
-    void startAnswer(const QString& start);
 
     // Takes its share of the screen, centred, the controls scaled with it; see fitControls().
     void fitToScreen();
@@ -73,7 +74,17 @@ public:
     const std::vector<Placed>& placedControls() const { return placed_; }
 
 signals:
-    void clueClicked(ClueRef clue);
+    // What the player asks for.
+    void clueChosen(ClueRef clue);    // a click on a clue, or a screen reader's press
+    void clueWantedAt(Cell cell);     // Space on a cell: a clue through it
+    void answerStartedAt(Cell cell);  // a digit on a cell with no clue open: a clue through it first
+    void answerConfirmed(const QString& typed);
+    void newPuzzleWanted();
+    void levelChosen(int level);
+    void classChosen(SchoolYear year);
+    void checkWanted();
+    void manualWanted();
+    void informationWanted();
     void closing();
 
 protected:
@@ -91,6 +102,9 @@ private:
     void setClueRows(const Level& level);
     void addClueRow(Direction direction, int index);
     void createMenus();
+    // The answer box takes the keyboard and the answer's start (a digit; nothing for Enter); nothing
+    // happens while it is off.
+    void startAnswer(const QString& start);
     void setBackColour(QWidget* widget, Rgb colour);
     void switchOff(QWidget* widget);
     void openMenus();

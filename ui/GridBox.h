@@ -1,8 +1,8 @@
-// The grid box: a level's grid picture with what the player wrote into its cells, shown crisp at the
-// screen's resolution, and a keyboard cursor on one of its white cells.
+// The grid box: a play's grid picture with the character each cell shows, crisp at the screen's
+// resolution, and a keyboard cursor on one of its white cells whose keys it hands on.
 #pragma once
 
-#include "Levels.h"
+#include "Play.h"
 
 #include <QFont>
 #include <QFrame>
@@ -15,31 +15,29 @@ class GridBox : public QFrame {
 public:
     static constexpr int BorderWidth = 2;
 
-    // Shows the level's grid, drawn from its map, until a picture file is shown.
-    explicit GridBox(const Level& level, QWidget* parent = nullptr);
+    // Shows level 1's grid, drawn from its map, until a play is shown.
+    explicit GridBox(QWidget* parent = nullptr);
 
-    // Shows the level's grid from its picture file (named by its bytes), wiping whatever was written.
-    // A file that cannot be read, is no regular file, was cut short or is not of the grid's size
-    // gives false, and the grid is then drawn from the level's map instead.
-    bool showLevel(const Level& level, const QByteArray& pictureFile);
-    // Writes a character into a cell over a white box that blanks the cell's digit area.
-    void write(Cell cell, const QString& character);
+    // Shows the play: its level's grid picture (none: drawn from the level's map) and what its cells
+    // show, now and as they change. The play must outlive the box's showing it.
+    void showPlay(const Play& play, const QImage& picture);
+    // The cells an answer has just written into.
+    void showCharacters(const std::vector<CellCharacter>& changed);
 
-    const Level& level() const { return *level_; }
-    // The character last written into a cell; empty when none was, or an empty one was.
-    QString shownIn(Cell cell) const;
+    const Level& level() const;
+    const Play* play() const { return play_; }
     // The cells of the clue chosen and what a screen reader says of it; told when the cursor is on
     // one of them, so that choosing by keyboard is heard.
-    void setChosen(const Entry* entry, const QString& description);
+    void setChosen(const std::vector<Cell>& cells, const QString& description);
     QString descriptionOf(Cell cell) const;
     // The white cell the keyboard is on, framed while the box has the focus.
     Cell cursor() const { return cursor_; }
     void setCursor(Cell cell);
 
-    // The picture with what was written, in its own pixels.
+    // The picture with the characters the cells show, in its own pixels.
     const QImage& picture() const;
-    // The picture as the box shows it: at the screen's resolution and the box's size.
-    const QImage& shownPicture() const;
+    // The picture as the box paints it: at the screen's resolution and the box's size.
+    const QImage& paintedPicture() const;
     // Takes the size of the picture (border included), or, where that would not fit in the room it
     // is given, the largest size of the picture's proportions that does. An empty size: no limit.
     void setRoom(QSize room);
@@ -59,33 +57,20 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The bytes last decoded and their picture: showing the same bytes again ("Genera Definizioni"
-    // on one level) reuses the decoding; a file changed in any way is decoded anew.
-    struct Decoded {
-        QByteArray bytes;
-        QImage image;
-    };
-    struct Written {
-        Cell cell;
-        QString character;
-    };
-    void setPicture(const QImage& image, const Level& level);
+    // The picture at a scale with every character a cell shows written into it.
+    QImage withCharacters(double scale) const;
+    void paintCharacter(QPainter& painter, Cell cell, const QString& character, double scale) const;
     void fitToPicture();
-    void paintWritten(QPainter& painter, const Written& written, double scale) const;
-    double shownScale() const;
-    std::vector<Cell> whiteCells() const;  // in reading order
-    // The white cell the arrow key leads to from the cursor, or the cursor itself at the grid's edge.
-    Cell cellTowards(int key) const;
+    double paintedScale() const;
     void tellCellChanged(Cell cell, int event) const;
     void focusCursorCellLater();
 
-    const Level* level_;
-    Decoded lastFile_;
-    mutable QImage image_;  // the picture with what was written; drawn from the level when first needed
-    std::vector<Written> written_;
+    const Play* play_ = nullptr;
+    QImage blank_;            // the level's grid picture, none where it is drawn from the map
+    mutable QImage picture_;  // with the characters, at the picture's own pixels, made when first needed
+    mutable QImage painted_;  // with the characters, at paintedScale(), made when first painted
     QSize room_;
-    mutable QImage shown_;  // image_ at shownScale(), made when first painted at that scale
-    Cell cursor_;           // declared after level_, which it is found in
+    Cell cursor_;
     std::vector<Cell> chosenCells_;
     QString chosenDescription_;
 };
