@@ -13,8 +13,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QStringList>
 
 namespace {
