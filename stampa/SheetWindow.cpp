@@ -118,8 +118,9 @@ SheetWindow::SheetWindow(QWidget* parent)
     choices->addRow(QStringLiteral("&Numero di schede:"), sheets_);
     choices->addRow(QString(), solutions_);
     choices->addRow(QStringLiteral("&Seme:"), seed_);
-    auto* seedHint = new QLabel(QStringLiteral("Ogni seme dà schede diverse. Lo stesso livello con lo stesso seme "
-                                               "ridà le stesse schede: il seme è scritto in fondo a ogni pagina."));
+    auto* seedHint = new QLabel(QStringLiteral("Ogni seme dà schede diverse. Le stesse scelte con lo stesso seme "
+                                               "ridanno le stesse schede: il seme e la classe sono scritti in fondo "
+                                               "a ogni pagina."));
     seedHint->setWordWrap(true);
     pages_->setWordWrap(true);
     auto* left = new QVBoxLayout;
