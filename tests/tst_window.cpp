@@ -317,6 +317,7 @@ private slots:
         const std::vector clues = find(QAccessible::RadioButton, "");
         QCOMPARE(clues.size(), std::size_t(8 + 7));
         for (QAccessibleInterface* clue : clues) {
+            QVERIFY(clue->state().checkable);  // a reader says whether it is the one chosen
             clue->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QVERIFY(clue->state().checked);
             QCOMPARE(box->text(QAccessible::Name), "Risposta per " + clue->text(QAccessible::Name));
