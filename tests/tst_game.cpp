@@ -129,6 +129,7 @@ private slots:
         QCOMPARE(CellTowards(one, {0, 1}, Step::Right), (Cell{0, 3}));
         QCOMPARE(CellTowards(one, {0, 3}, Step::Down), (Cell{2, 3}));
         QCOMPARE(CellTowards(one, {2, 3}, Step::Up), (Cell{0, 3}));
+        QCOMPARE(CellTowards(one, {4, 1}, Step::Up), (Cell{3, 1}));
         QCOMPARE(CellTowards(one, {3, 1}, Step::Left), (Cell{3, 0}));
         QCOMPARE(CellTowards(one, {0, 4}, Step::Right), (Cell{0, 4}));
         QCOMPARE(CellTowards(one, {0, 0}, Step::Up), (Cell{0, 0}));

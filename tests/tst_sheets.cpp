@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,6 +262,7 @@ private slots:
             }
         }
         QCOMPARE(pages[0][0], pages[1][0]);
+        QCOMPARE(pages[0][0].count("Soluzione della scheda"), 5);  // three on the first page, two on the second
         QVERIFY(pages[0][1] != pages[1][1]);
         SheetWindow window;  // set alike, it saves the same pages; it offers no level the class does not suit
         window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
@@ -307,6 +309,10 @@ private slots:
             return std::ranges::any_of(window.findChildren<QLabel*>(), [&](QLabel* l) { return l->text() == text; });
         };
         QVERIFY(says("1 pagina, con la scheda."));
+        QStringList buttons;  // what the teacher can press
+        for (const QPushButton* button : window.findChildren<QPushButton*>())
+            buttons << button->text();
+        QCOMPARE(buttons, (QStringList{"Stampa…", "Salva PDF…"}));
         const QImage preview = window.findChild<QPrintPreviewWidget*>()->grab().toImage();
         window.findChild<QObject*>("livello")->setProperty("currentIndex", 2);
         QTRY_VERIFY(window.findChild<QPrintPreviewWidget*>()->grab().toImage() != preview);

@@ -421,8 +421,10 @@ private slots:
             w.checkButton()->setFocus();  // no keyboard cursor on the grid
             const QImage shown = w.grid()->grab(w.grid()->contentsRect()).toImage();
             const double scale = double(shown.width()) / grid_geometry::Width;
-            if (scale == 1.0)
+            if (scale == 1.0) {
                 QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), w.grid()->picture());
+                QCOMPARE(w.grid()->size(), QSize(464, 266));  // in its frame of 2 pixels: the design's rectangle
+            }
             const auto at = [scale](double position) { return int(std::floor(position * scale)); };
             const auto dark = [&](int x, int y) { return qGray(shown.pixel(x, y)) < 100; };
             // The lines met along row 0 below its digits and down column 0 clear of its letters.
