@@ -38,8 +38,7 @@ SaveResult Failed(const QByteArray& message)
 
 SaveResult ExistsAlready(const FilePath& path)
 {
-    return Failed("il file " + Quoted(MessageName(path)) +
-                  " esiste già: scegli un altro nome o aggiungi --sovrascrivi");
+    return SaveResult{"il file " + Quoted(MessageName(path)) + " esiste già", true};
 }
 
 // What became of the file is said too: a replacement that failed has left the old one in place.

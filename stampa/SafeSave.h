@@ -12,6 +12,7 @@ class QIODevice;
 // Saved, or why not: one Italian line in UTF-8, the names in it as MessageName gives them.
 struct SaveResult {
     QByteArray failure;  // empty when the file was saved
+    bool taken = false;  // not saved because a file of that name is there and was not to be replaced
     bool saved() const { return failure.isEmpty(); }
 };
 

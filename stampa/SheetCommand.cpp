@@ -41,7 +41,9 @@ int RunSheetCommand(const QByteArrayList& arguments, QIODevice& out, QIODevice& 
     const SaveResult saved = SaveBeside(options.output, options.overwrite,
                                         [&](QIODevice& device) { return WriteSheets(device, set, options.solutions); });
     if (!saved.saved()) {
-        err.write(Program + ": " + saved.failure + '\n');
+        // A file is replaced only when asked: the command says how to ask.
+        err.write(Program + ": " + saved.failure +
+                  (saved.taken ? ": scegli un altro nome o aggiungi --sovrascrivi" : "") + '\n');
         return ExitFailed;
     }
 
