@@ -263,7 +263,8 @@ private slots:
                             QVERIFY2(!second || std::max(a, b) <= 10, clue.c_str());
                         }
                         if (*sign == signs[3]) {
-                            QVERIFY2(!second && rules.division, clue.c_str());
+                            QVERIFY2(!second, clue.c_str());  // the second class does not divide yet
+                            QVERIFY2(rules.division, clue.c_str());
                             QVERIFY2(b <= std::min(rules.tables, 9), clue.c_str());
                         }
                         ++count[*sign];
