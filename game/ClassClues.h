@@ -34,7 +34,7 @@ std::string_view YearName(SchoolYear year);
 // number written in it at most 99 or 999, a product a times-table fact (second class) or a number by
 // one digit (third), a division exact by one digit. The operation is drawn among those the class has;
 // when it cannot write the number, one that can is drawn (a sum always can). Written with the signs of
-// the class's schoolbooks: " 45 + 37", " 91 − 56", " 7 × 8", " 84 : 4".
+// the class's schoolbooks: " 45 + 37", " 91 − 27", " 7 × 8", " 84 : 4".
 std::string ClassClueText(int number, const ClassRules& rules, RandomSource& random);
 
 // Writes every clue of the puzzle anew for the class, across entries first, each in entry order, with
